@@ -1,0 +1,32 @@
+// Drawing service (GDI): device contexts and device capabilities.
+#pragma once
+
+#include "platform/types.h"
+
+namespace pf {
+
+constexpr int LOGPIXELSX = 88;
+constexpr int LOGPIXELSY = 90;
+
+class GdiService {
+ public:
+  virtual ~GdiService() = default;
+  // GetDC with a null window gives the screen's context.
+  virtual SurfaceHandle GetDC(WindowHandle window) = 0;
+  virtual int GetDeviceCaps(SurfaceHandle surface, int index) = 0;
+  virtual int ReleaseDC(WindowHandle window, SurfaceHandle surface) = 0;
+};
+
+GdiService& Gdi();
+void SetGdi(GdiService* service);
+GdiService& PlatformGdi();
+
+inline SurfaceHandle GetDC(WindowHandle window) { return Gdi().GetDC(window); }
+inline int GetDeviceCaps(SurfaceHandle surface, int index) {
+  return Gdi().GetDeviceCaps(surface, index);
+}
+inline int ReleaseDC(WindowHandle window, SurfaceHandle surface) {
+  return Gdi().ReleaseDC(window, surface);
+}
+
+}  // namespace pf

@@ -1,0 +1,212 @@
+// Fixed-capacity UTF-16 text helpers and bounded formatting.
+#include "platform/text.h"
+
+#include <cstdarg>
+
+namespace pf {
+
+std::size_t TextLength(const char16_t* text) {
+  std::size_t n = 0;
+  if (text == nullptr) return 0;
+  while (text[n] != 0) ++n;
+  return n;
+}
+
+std::size_t CopyText(char16_t* dst, std::size_t capacity, const char16_t* src) {
+  if (dst == nullptr || capacity == 0) return 0;
+  std::size_t n = 0;
+  if (src != nullptr) {
+    while (n + 1 < capacity && src[n] != 0) {
+      dst[n] = src[n];
+      ++n;
+    }
+  }
+  for (std::size_t i = n; i < capacity; ++i) dst[i] = 0;
+  return n;
+}
+
+void ClearText(char16_t* dst, std::size_t capacity) {
+  for (std::size_t i = 0; i < capacity; ++i) dst[i] = 0;
+}
+
+bool TextEquals(const char16_t* a, const char16_t* b) {
+  std::size_t i = 0;
+  for (;; ++i) {
+    if (a[i] != b[i]) return false;
+    if (a[i] == 0) return true;
+  }
+}
+
+namespace {
+
+// Appends into a bounded buffer, remembering whether anything was cut.
+class BoundedWriter {
+ public:
+  BoundedWriter(char16_t* dst, std::size_t capacity) : dst_(dst), capacity_(capacity) {}
+  void Put(char16_t c) {
+    if (dst_ != nullptr && length_ + 1 < capacity_) dst_[length_++] = c;
+  }
+  void PutAscii(const char* s) {
+    while (*s) Put(static_cast<char16_t>(*s++));
+  }
+  void Finish() {
+    if (dst_ != nullptr && capacity_ > 0) dst_[length_] = 0;
+  }
+  int Length() const { return static_cast<int>(length_); }
+
+ private:
+  char16_t* dst_;
+  std::size_t capacity_;
+  std::size_t length_ = 0;
+};
+
+void PutNumber(BoundedWriter& out, unsigned long long magnitude, bool negative, unsigned base,
+               bool upper, bool zeroPad, int width) {
+  char digits[32];
+  int n = 0;
+  const char* set = upper ? "0123456789ABCDEF" : "0123456789abcdef";
+  do {
+    digits[n++] = set[magnitude % base];
+    magnitude /= base;
+  } while (magnitude != 0);
+  int total = n + (negative ? 1 : 0);
+  if (!zeroPad) {
+    for (int i = total; i < width; ++i) out.Put(u' ');
+  }
+  if (negative) out.Put(u'-');
+  if (zeroPad) {
+    for (int i = total; i < width; ++i) out.Put(u'0');
+  }
+  while (n > 0) out.Put(static_cast<char16_t>(digits[--n]));
+}
+
+}  // namespace
+
+int FormatText(char16_t* dst, std::size_t capacity, const char16_t* pattern, ...) {
+  BoundedWriter out(dst, capacity);
+  va_list args;
+  va_start(args, pattern);
+  for (const char16_t* p = pattern; *p != 0; ++p) {
+    if (*p != u'%') {
+      out.Put(*p);
+      continue;
+    }
+    ++p;
+    if (*p == u'%') {
+      out.Put(u'%');
+      continue;
+    }
+    bool zeroPad = false;
+    if (*p == u'0') {
+      zeroPad = true;
+      ++p;
+    }
+    int width = 0;
+    while (*p >= u'0' && *p <= u'9') width = width * 10 + (*p++ - u'0');
+    bool isLong = false;
+    if (*p == u'l') {
+      isLong = true;
+      ++p;
+    }
+    switch (*p) {
+      case u's': {
+        const char16_t* s = va_arg(args, const char16_t*);
+        for (std::size_t i = 0; s != nullptr && s[i] != 0; ++i) out.Put(s[i]);
+        break;
+      }
+      case u'i':
+      case u'd': {
+        long long v = isLong ? va_arg(args, long long) : va_arg(args, int);
+        bool negative = v < 0;
+        unsigned long long magnitude =
+            negative ? 0ULL - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
+        PutNumber(out, magnitude, negative, 10, false, zeroPad, width);
+        break;
+      }
+      case u'u': {
+        unsigned long long v = isLong ? va_arg(args, unsigned long long) : va_arg(args, unsigned);
+        PutNumber(out, v, false, 10, false, zeroPad, width);
+        break;
+      }
+      case u'x':
+      case u'X': {
+        unsigned long long v = isLong ? va_arg(args, unsigned long long) : va_arg(args, unsigned);
+        PutNumber(out, v, false, 16, *p == u'X', zeroPad, width);
+        break;
+      }
+      case 0:
+        --p;  // a lone '%' at the end: stop at the terminator
+        break;
+      default:
+        out.Put(u'%');
+        out.Put(*p);
+        break;
+    }
+  }
+  va_end(args);
+  out.Finish();
+  return out.Length();
+}
+
+std::u16string FromUtf8(const std::string& utf8) {
+  std::u16string result;
+  std::size_t i = 0;
+  while (i < utf8.size()) {
+    unsigned char c = static_cast<unsigned char>(utf8[i]);
+    char32_t cp;
+    int extra;
+    if (c < 0x80) { cp = c; extra = 0; }
+    else if ((c & 0xE0) == 0xC0) { cp = c & 0x1F; extra = 1; }
+    else if ((c & 0xF0) == 0xE0) { cp = c & 0x0F; extra = 2; }
+    else if ((c & 0xF8) == 0xF0) { cp = c & 0x07; extra = 3; }
+    else { cp = 0xFFFD; extra = 0; }
+    ++i;
+    for (int k = 0; k < extra; ++k, ++i) {
+      if (i >= utf8.size() || (static_cast<unsigned char>(utf8[i]) & 0xC0) != 0x80) {
+        cp = 0xFFFD;
+        break;
+      }
+      cp = (cp << 6) | (static_cast<unsigned char>(utf8[i]) & 0x3F);
+    }
+    if (cp >= 0x10000) {
+      cp -= 0x10000;
+      result.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
+      result.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+    } else {
+      result.push_back(static_cast<char16_t>(cp));
+    }
+  }
+  return result;
+}
+
+std::string ToUtf8(const char16_t* text) {
+  std::string out;
+  if (text == nullptr) return out;
+  for (std::size_t i = 0; text[i] != 0; ++i) {
+    char32_t cp = text[i];
+    if (cp >= 0xD800 && cp < 0xDC00 && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000) {
+      cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+      ++i;
+    }
+    if (cp < 0x80) {
+      out.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+      out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else if (cp < 0x10000) {
+      out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+      out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+      out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    }
+  }
+  return out;
+}
+
+std::string ToUtf8(const std::u16string& text) { return ToUtf8(text.c_str()); }
+
+}  // namespace pf

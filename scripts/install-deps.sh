@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs every package the builds and tests use; does nothing when all are present.
+set -euo pipefail
+
+PACKAGES=(
+  g++ cmake make pkg-config
+  libgtest-dev googletest
+  libfreetype-dev libfontconfig-dev libpng-dev fontconfig
+  mingw-w64 wine64 fonts-wine xvfb xauth
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+echo "install-deps: installing ${missing[*]}" >&2
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,172 @@
+// The settings record shared by the Today item and the settings program.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/types.h"
+
+namespace ostrel {
+
+enum BlockKind : std::int32_t {
+  Wireless = 1,
+  Time = 2,
+  Date = 3,
+  Calendar = 4,
+  Launcher = 5,
+  SysInfo = 6,
+};
+
+constexpr std::int32_t BlockCount = 6;
+
+// Which deliverable holds the record: the two copies differ in a few fields
+// and in what loading does after the registry has been read.
+enum class Deliverable { Plugin, SettingsProgram };
+
+constexpr int kPathCapacity = 260;
+constexpr int kFormatCapacity = 100;
+constexpr int kNameCapacity = 20;
+
+struct FontSpec {
+  char16_t FaceName[kPathCapacity] = {};
+  std::int32_t Size = 0;
+  std::int32_t Bold = 0;
+  pf::COLORREF Color = 0;
+  std::int32_t ClearType = 0;
+};
+
+struct WirelessSettings {
+  std::int32_t Height = 0;
+  FontSpec Font;
+  std::int32_t ShowBT = 0;
+  std::int32_t ShowWF = 0;
+  std::int32_t ShowCalls = 0;
+  std::int32_t ShowSMS = 0;
+  std::int32_t ShowEMails = 0;
+  char16_t Tap[kPathCapacity] = {};
+};
+
+enum DatePlacement : std::int32_t { DateNone = 0, DateLeft = 1, DateTop = 2, DateRight = 3, DateBottom = 4 };
+
+struct TimeSettings {
+  std::int32_t Height = 0;
+  FontSpec Font1;
+  std::int32_t TimeFormat = 0;
+  std::int32_t ShowSeconds = 0;
+  std::int32_t ShowAlarm = 0;
+  FontSpec Font2;
+  std::int32_t ShowDate = 0;
+  char16_t Tap[kPathCapacity] = {};
+};
+
+struct DateSettings {
+  std::int32_t Height = 0;
+  FontSpec Font1;
+  FontSpec Font2;
+  char16_t Format1[kFormatCapacity] = {};
+  char16_t Format2[kFormatCapacity] = {};
+  char16_t Tap[kPathCapacity] = {};
+};
+
+struct CalendarSettings {
+  std::int32_t Height = 0;
+  FontSpec Font;
+  FontSpec WeekdaysFont;
+  pf::COLORREF ColorToday = 0;
+  pf::COLORREF ColorSaturday = 0;
+  pf::COLORREF ColorSunday = 0;
+  pf::COLORREF ColorOther = 0;
+  char16_t Tap[kPathCapacity] = {};
+};
+
+enum LauncherAlign : std::int32_t { AlignLeft = 0, AlignCentre = 1, AlignRight = 2 };
+
+struct LauncherSettings {
+  std::int32_t Height = 0;
+  std::int32_t BigIcons = 0;
+  std::int32_t Align = 0;
+};
+
+enum MemoryDisplay : std::int32_t { PercentUsed = 0, Used = 1, Free = 2 };
+
+struct SysInfoSettings {
+  std::int32_t Height = 0;
+  FontSpec Font;
+  std::int32_t RamType = 0;
+  std::int32_t PhoneType = 0;
+  std::int32_t CardType = 0;
+  char16_t Tap1[kPathCapacity] = {};
+  char16_t Tap2[kPathCapacity] = {};
+};
+
+enum TapKind : std::int32_t { TapNone = 0, SingleTap = 1, DoubleTap = 2 };
+
+// The settings body: what the settings program's block pages edit in a copy.
+struct SettingsBody {
+  std::int32_t FixedPageCount = 0;
+  std::int32_t MarginLeft = 0;
+  std::int32_t MarginTop = 0;
+  std::int32_t MarginRight = 0;
+  std::int32_t MarginBottom = 0;
+  std::int32_t TapType = 0;
+  ostrel::WirelessSettings WirelessSettings;
+  ostrel::TimeSettings TimeSettings;
+  ostrel::DateSettings DateSettings;
+  ostrel::CalendarSettings CalendarSettings;
+  ostrel::LauncherSettings LauncherSettings;
+  ostrel::SysInfoSettings SysInfoSettings;
+};
+
+struct BlockEntry {
+  std::int32_t Kind = 0;
+  std::int32_t Order = 0;
+  std::int32_t Visible = 0;
+  char16_t Name[kNameCapacity] = {};  // settings program: the page name
+  std::int32_t PixelHeight = 0;       // plug-in: the band height
+};
+
+struct BlockTable {
+  std::int32_t BlockCount = ostrel::BlockCount;
+  BlockEntry Entries[ostrel::BlockCount];
+
+  BlockEntry& operator[](int position) { return Entries[position]; }
+  const BlockEntry& operator[](int position) const { return Entries[position]; }
+};
+
+struct LauncherEntry {
+  char16_t Path[kPathCapacity] = {};
+  pf::IconHandle Icon{};  // plug-in only
+  pf::RECT Bounds;        // plug-in only
+};
+
+struct Settings : SettingsBody {
+  Deliverable Owner = Deliverable::Plugin;
+  pf::ModuleHandle Module{};  // the running module, for OwnFolder
+  ostrel::BlockTable BlockTable;
+  std::vector<LauncherEntry> LauncherEntries;
+  std::int32_t Enabled = 0;     // settings program only
+  SettingsBody EditSettings;    // settings program only
+};
+
+// Page names of the settings program, by kind.
+const char16_t* PageName(std::int32_t kind);
+// Registry sub-key name of a kind ("Wireless", ...), nullptr outside 1..6.
+const char16_t* BlockKeyName(std::int32_t kind);
+
+// Sets the body, the block table and Enabled to the defaults (the launcher
+// list is left alone). Density-scaled values ask the screen anew.
+void ResetToDefaults(Settings& settings);
+// Stable bubble sort of the six rows by Order.
+void SortBlocks(BlockTable& table);
+void CopyBody(SettingsBody& destination, const SettingsBody& source);
+// The running module's folder with its trailing backslash (empty when the
+// path has no backslash); out holds kPathCapacity units.
+void OwnFolder(pf::ModuleHandle module, char16_t* out);
+
+// Fills the record from the registry (see store.cpp); Owner and Module must
+// be set before.
+void LoadSettings(Settings& settings);
+// Writes Enabled and the record (settings program only).
+void SaveSettings(const Settings& settings);
+
+}  // namespace ostrel
