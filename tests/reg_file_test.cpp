@@ -1,0 +1,257 @@
+// Tests of `.reg` import and export on the in-memory registry.
+#include "platform/host/reg_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+
+#include "platform/text.h"
+
+namespace pf::host {
+namespace {
+
+const std::u16string kApp = u"Software\\Vekta\\Ostrel";
+const char16_t kV5[] = u"Windows Registry Editor Version 5.00\r\n\r\n";
+
+std::vector<std::uint8_t> Units(const std::u16string& text) {  // UTF-16LE, no terminator
+  std::vector<std::uint8_t> bytes;
+  for (char16_t c : text) {
+    bytes.push_back(static_cast<std::uint8_t>(c));
+    bytes.push_back(static_cast<std::uint8_t>(c >> 8));
+  }
+  return bytes;
+}
+
+std::vector<std::uint8_t> Bytes(std::initializer_list<int> list) {
+  return std::vector<std::uint8_t>(list.begin(), list.end());
+}
+
+// Every value type, malformed texts, odd names, empty keys and values on roots.
+void BuildSampleTree(MemoryRegistry& r) {
+  r.SetString(HKEY_CURRENT_USER, kApp, u"FontName", u"Tahoma");
+  r.SetString(HKEY_CURRENT_USER, kApp, u"Шрифт", u"Привет, мир");
+  r.SetString(HKEY_CURRENT_USER, kApp, u"", u"default");
+  r.SetString(HKEY_CURRENT_USER, kApp, u"Empty", u"");
+  r.SetString(HKEY_CURRENT_USER, kApp, u"Quote \"and\" back\\slash", u"C:\\Program \"x\"\\");
+  r.SetDword(HKEY_CURRENT_USER, kApp, u"Number", 10);
+  r.SetDword(HKEY_CURRENT_USER, kApp, u"Negative", 0xFFFFFFFEu);
+  std::vector<std::uint8_t> big;
+  for (int i = 0; i < 200; ++i) big.push_back(static_cast<std::uint8_t>(i * 7));
+  r.SetValue(HKEY_CURRENT_USER, kApp, u"Binary", REG_BINARY, big);
+  r.SetValue(HKEY_CURRENT_USER, kApp, u"EmptyBinary", REG_BINARY, {});
+  r.SetValue(HKEY_CURRENT_USER, kApp, u"Expand", REG_EXPAND_SZ, Units({u"%WINDIR%\0", 9}));
+  r.SetValue(HKEY_CURRENT_USER, kApp, u"Multi", REG_MULTI_SZ, Units({u"a\0б\0\0", 5}));
+  r.SetValue(HKEY_CURRENT_USER, kApp, u"Qword", REG_QWORD, Bytes({1, 2, 3, 4, 5, 6, 7, 0x80}));
+  r.SetValue(HKEY_CURRENT_USER, kApp, u"None", REG_NONE, {});
+  r.SetValue(HKEY_CURRENT_USER, kApp, u"High type", 0x80000001u, Bytes({0xFF}));
+  r.SetValue(HKEY_CURRENT_USER, kApp, u"OddSizeText", REG_SZ, Bytes({'a', 0, 'b'}));
+  r.SetValue(HKEY_CURRENT_USER, kApp, u"NoTerminator", REG_SZ, Units(u"ab"));
+  r.SetValue(HKEY_CURRENT_USER, kApp, u"EmbeddedNul", REG_SZ, Units({u"a\0b\0", 4}));
+  r.SetValue(HKEY_CURRENT_USER, kApp, u"TwoLines", REG_SZ, Units({u"a\r\nb\0", 5}));
+  r.SetValue(HKEY_CURRENT_USER, kApp, u"EmptySz", REG_SZ, {});
+  r.SetValue(HKEY_CURRENT_USER, kApp, u"ShortDword", REG_DWORD, Bytes({1, 2, 3}));
+  r.CreateKey(HKEY_CURRENT_USER, u"Software\\Пустой\\Вложенный");
+  r.CreateKey(HKEY_CURRENT_USER, u"Software\\Key [with] \"brackets\" ]");
+  r.CreateKey(HKEY_CLASSES_ROOT, u"  spaced key  ");
+  r.SetDword(HKEY_LOCAL_MACHINE, u"Software\\Microsoft\\Today\\Items\\Ostrel", u"Enabled", 1);
+  r.SetString(HKEY_USERS, u"", u"AtRoot", u"value of a root key");
+}
+
+std::u16string Export(const MemoryRegistry& r) {
+  std::u16string text;
+  std::string error;
+  EXPECT_TRUE(ExportRegText(r, &text, &error)) << error;
+  return text;
+}
+
+TEST(RegFileRoundTrip, WholeTreeSurvivesBothEncodingsAndExportsStably) {
+  MemoryRegistry original;
+  BuildSampleTree(original);
+  std::u16string text = Export(original);
+  for (RegEncoding encoding : {RegEncoding::Utf16, RegEncoding::Utf8}) {
+    MemoryRegistry copy;
+    std::string error;
+    ASSERT_TRUE(ImportRegBytes(copy, EncodeRegText(text, encoding), "sample.reg", &error)) << error;
+    EXPECT_TRUE(copy.SameTree(original)) << ToUtf8(text);
+    EXPECT_EQ(Export(copy), text);
+  }
+}
+
+TEST(RegFileRoundTrip, ExportIsReadableAndKeepsEveryByteOfOddValues) {
+  MemoryRegistry r;
+  BuildSampleTree(r);
+  std::string text = ToUtf8(Export(r));
+  for (const char* line : {
+           "[HKEY_CURRENT_USER\\Software\\Vekta\\Ostrel]\n", "\"Шрифт\"=\"Привет, мир\"\n",
+           "@=\"default\"\n", "\"Empty\"=\"\"\n",
+           "\"Quote \\\"and\\\" back\\\\slash\"=\"C:\\\\Program \\\"x\\\"\\\\\"\n",
+           "\"Number\"=dword:0000000a\n", "\"Negative\"=dword:fffffffe\n", "\"EmptyBinary\"=hex:\n",
+           "\"Qword\"=hex(b):01,02,03,04,05,06,07,80\n", "\"None\"=hex(0):\n",
+           "\"High type\"=hex(80000001):ff\n", "\"OddSizeText\"=hex(1):61,00,62\n",
+           "\"NoTerminator\"=hex(1):61,00,62,00\n",
+           "\"EmbeddedNul\"=hex(1):61,00,00,00,62,00,00,00\n", "\"EmptySz\"=hex(1):\n",
+           "\"ShortDword\"=hex(4):01,02,03\n",
+           "[HKEY_CURRENT_USER\\Software\\Пустой]\n\n", "[HKEY_CLASSES_ROOT\\  spaced key  ]\n",
+           "[HKEY_USERS]\n\"AtRoot\"="}) {
+    EXPECT_NE(text.find(line), std::string::npos) << line;
+  }
+  EXPECT_EQ(text.find("[HKEY_LOCAL_MACHINE]"), std::string::npos);  // a root without values
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+    EXPECT_LE(FromUtf8(text.substr(start, end - start)).size(), 80u);
+  }
+  std::string file = EncodeRegText(FromUtf8("A\nБ\n"), RegEncoding::Utf16);
+  EXPECT_EQ(file, std::string("\xFF\xFE" "A\0\r\0\n\0\x11\x04\r\0\n\0", 14));
+}
+
+TEST(RegFileRoundTrip, NamesThatCannotBeWrittenFailTheExport) {
+  for (bool keyName : {true, false}) {
+    MemoryRegistry r;
+    if (keyName) r.CreateKey(HKEY_CURRENT_USER, u"Soft\nware");
+    else r.SetDword(HKEY_CURRENT_USER, u"Software", u"two\r\nlines", 1);
+    std::u16string text = u"unchanged";
+    std::string error;
+    EXPECT_FALSE(ExportRegText(r, &text, &error));
+    EXPECT_NE(error.find("line break"), std::string::npos) << error;
+    EXPECT_EQ(text, u"unchanged");
+  }
+}
+
+TEST(RegFileImport, StoresExactlyTheBytesOfEachNotation) {
+  MemoryRegistry r;
+  std::string error;
+  std::u16string text = std::u16string(kV5) +
+      u"; comment\r\n\r\n  [HKCU\\Software\\Vekta\\Ostrel]  \r\n"
+      u"@=\"x\"\r\n\"S\"=\"a\\\\b\\\"c\"\r\n\"E\"=\"\"\r\n\"D\" = dword:0000000A\r\n"
+      u"\"B\"=hex:01,ff,\\\r\n      7f\r\n\"X\"=hex(2):25,00,\\\r\n\t00,\\ \r\n  00\r\n"
+      u"\"M\"=hex(7):61,00,00,00,00,00\r\n\"Q\"=hex(b):01,00,00,00,00,00,00,00\r\n"
+      u"\"N\"=hex(0):\r\n";
+  ASSERT_TRUE(ImportRegText(r, text, "a.reg", &error)) << error;
+  auto expect = [&](const char16_t* name, std::uint32_t type, std::vector<std::uint8_t> data) {
+    const RegValue* v = r.GetValue(HKEY_CURRENT_USER, kApp, name);
+    ASSERT_NE(v, nullptr) << ToUtf8(name);
+    EXPECT_EQ(v->type, type) << ToUtf8(name);
+    EXPECT_EQ(v->data, data) << ToUtf8(name);
+  };
+  expect(u"", REG_SZ, Bytes({'x', 0, 0, 0}));
+  expect(u"S", REG_SZ, Units({u"a\\b\"c\0", 6}));
+  expect(u"E", REG_SZ, Bytes({0, 0}));
+  expect(u"D", REG_DWORD, Bytes({10, 0, 0, 0}));
+  expect(u"B", REG_BINARY, Bytes({1, 0xFF, 0x7F}));
+  expect(u"X", REG_EXPAND_SZ, Bytes({0x25, 0, 0, 0}));
+  expect(u"M", REG_MULTI_SZ, Bytes({0x61, 0, 0, 0, 0, 0}));
+  expect(u"Q", REG_QWORD, Bytes({1, 0, 0, 0, 0, 0, 0, 0}));
+  expect(u"N", REG_NONE, {});
+}
+
+TEST(RegFileImport, DeletesKeysWithTheirSubKeysAndSingleValues) {
+  MemoryRegistry r;
+  BuildSampleTree(r);
+  std::string error;
+  std::u16string text = std::u16string(kV5) +
+      u"[-HKEY_CURRENT_USER\\Software\\пустой]\r\n[-HKEY_CURRENT_USER\\Software\\Missing]\r\n"
+      u"[HKEY_CURRENT_USER\\Software\\Vekta\\Ostrel]\r\n\"number\"=-\r\n\"Missing\"=-\r\n";
+  ASSERT_TRUE(ImportRegText(r, text, "d.reg", &error)) << error;
+  EXPECT_EQ(r.FindKey(HKEY_CURRENT_USER, u"Software\\Пустой"), nullptr);
+  EXPECT_NE(r.FindKey(HKEY_CURRENT_USER, u"Software\\Vekta"), nullptr);
+  EXPECT_EQ(r.GetValue(HKEY_CURRENT_USER, kApp, u"Number"), nullptr);
+  EXPECT_NE(r.GetValue(HKEY_CURRENT_USER, kApp, u"Negative"), nullptr);
+}
+
+TEST(RegFileImport, ReadsUtf16Utf8AndRegedit4Files) {
+  std::u16string body = u"[HKEY_LOCAL_MACHINE\\Ключ]\n\"Имя\"=\"Значение\"\n";
+  std::string utf16 = "\xFF\xFE";
+  for (std::uint8_t b : Units(u"Windows Registry Editor Version 5.00\n" + body)) {
+    utf16.push_back(static_cast<char>(b));
+  }
+  std::string utf8Bom = "\xEF\xBB\xBF" + ToUtf8(u"Windows Registry Editor Version 5.00\r\n" + body);
+  std::string regedit4 = "REGEDIT4\n\n" + ToUtf8(body);
+  for (const std::string& bytes : {utf16, utf8Bom, regedit4}) {
+    MemoryRegistry r;
+    std::string error;
+    ASSERT_TRUE(ImportRegBytes(r, bytes, "e.reg", &error)) << error;
+    const RegValue* v = r.GetValue(HKEY_LOCAL_MACHINE, u"ключ", u"имя");
+    ASSERT_NE(v, nullptr);
+    EXPECT_EQ(v->data, Units({u"Значение\0", 9}));
+  }
+}
+
+TEST(RegFileImport, RejectsMalformedInputAtItsLineAndAppliesNothing) {
+  // Lines 3 and 4 would change the registry if anything were applied.
+  const std::u16string good = std::u16string(kV5) +
+      u"[-HKEY_CURRENT_USER\\Software\\Vekta]\r\n[HKEY_CLASSES_ROOT\\New]\r\n\"v\"=dword:1\r\n";
+  struct Case { std::u16string text; const char* where; const char* what; };
+  const Case cases[] = {
+      {good + u"\"a\"=qword:1\r\n", "m.reg:6: ", "unknown value type"},
+      {good + u"\"a\"=hex(zz):01\r\n", "m.reg:6: ", "unknown value type"},
+      {good + u"\"a\"=hex:01,2g\r\n", "m.reg:6: ", "bad hex byte \"2g\""},
+      {good + u"\"a\"=hex:01,,02\r\n", "m.reg:6: ", "bad hex byte"},
+      {good + u"\"a\"=hex:01,\\\r\n  02,\\\r\n  123\r\n", "m.reg:8: ", "bad hex byte \"123\""},
+      {good + u"\"a\"=hex:01,\\\r\n", "m.reg:6: ", "truncated"},
+      {good + u"\"a\"=\"abc\r\n", "m.reg:6: ", "unterminated string"},
+      {good + u"\"abc=dword:1\r\n", "m.reg:6: ", "unterminated string"},
+      {good + u"\"a\"=\"C:\\temp\"\r\n", "m.reg:6: ", "unknown escape"},
+      {good + u"\"a\"=\"b\" c\r\n", "m.reg:6: ", "after the closing quote"},
+      {good + u"\"a\" dword:1\r\n", "m.reg:6: ", "missing '='"},
+      {good + u"\"a\"=dword:123456789\r\n", "m.reg:6: ", "bad dword"},
+      {good + u"\"a\"=dword:\r\n", "m.reg:6: ", "bad dword"},
+      {good + u"[HKEY_NOWHERE\\Software]\r\n", "m.reg:6: ", "unknown root key \"HKEY_NOWHERE\""},
+      {good + u"[HKEY_CURRENT_USER\\Software\r\n", "m.reg:6: ", "missing ']'"},
+      {good + u"[HKCU\\a] b\r\n", "m.reg:6: ", "after ']'"},
+      {good + u"[-HKCU]\r\n", "m.reg:6: ", "root key cannot be deleted"},
+      {good + u"[-HKCU\\x]\r\n\"a\"=dword:1\r\n", "m.reg:7: ", "deleted key"},
+      {good + u"value=1\r\n", "m.reg:6: ", "unrecognised line"},
+      {u"Windows Registry Editor Version 5.00\r\n\"a\"=dword:1\r\n", "m.reg:2: ", "before any key"},
+      {u"\r\n[HKEY_CURRENT_USER\\x]\r\n", "m.reg:2: ", "missing header"},
+      {u"Windows Registry Editor Version 4.00\r\n", "m.reg:1: ", "missing header"},
+      {u"", "m.reg:1: ", "missing header"},
+  };
+  for (const Case& c : cases) {
+    MemoryRegistry r, untouched;
+    BuildSampleTree(r);
+    BuildSampleTree(untouched);
+    std::string error;
+    EXPECT_FALSE(ImportRegText(r, c.text, "m.reg", &error)) << ToUtf8(c.text);
+    EXPECT_EQ(error.rfind(c.where, 0), 0u) << error;
+    EXPECT_NE(error.find(c.what), std::string::npos) << error;
+    EXPECT_TRUE(r.SameTree(untouched)) << ToUtf8(c.text);
+  }
+}
+
+TEST(RegFileImport, RejectsBrokenEncodingsAtTheirLine) {
+  std::string oddUtf16 = EncodeRegText(u"REGEDIT4\n[HKCU\\x]\n", RegEncoding::Utf16) + "\x41";
+  std::string badUtf8 = "REGEDIT4\r\n[HKCU\\x]\r\n\"a\"=\"\xD0\x20\"\r\n";
+  for (const auto& [bytes, expected] : {std::pair{oddUtf16, "b.reg:3: truncated file"},
+                                        std::pair{badUtf8, "b.reg:3: text is neither"}}) {
+    MemoryRegistry r;
+    std::string error;
+    EXPECT_FALSE(ImportRegBytes(r, bytes, "b.reg", &error));
+    EXPECT_EQ(error.rfind(expected, 0), 0u) << error;
+    EXPECT_EQ(r.FindKey(HKEY_CURRENT_USER, u"x"), nullptr);
+  }
+}
+
+TEST(RegFileFiles, ExportedFilesImportBackAndFileErrorsAreReported) {
+  MemoryRegistry original;
+  BuildSampleTree(original);
+  std::string path = ::testing::TempDir() + "ostrel_reg_file_test.reg";
+  for (RegEncoding encoding : {RegEncoding::Utf16, RegEncoding::Utf8}) {
+    std::string error;
+    ASSERT_TRUE(ExportRegFile(original, path, &error, encoding)) << error;
+    MemoryRegistry copy;
+    ASSERT_TRUE(ImportRegFile(copy, path, &error)) << error;
+    EXPECT_TRUE(copy.SameTree(original));
+  }
+  std::remove(path.c_str());
+  MemoryRegistry r;
+  std::string error;
+  EXPECT_FALSE(ImportRegFile(r, path, &error));
+  EXPECT_EQ(error.rfind(path + ": ", 0), 0u) << error;
+  std::string badPath = ::testing::TempDir() + "no such folder/out.reg";
+  EXPECT_FALSE(ExportRegFile(original, badPath, &error));
+  EXPECT_EQ(error.rfind(badPath + ": ", 0), 0u) << error;
+}
+
+}  // namespace
+}  // namespace pf::host
