@@ -1,0 +1,98 @@
+// ostrel-preview: runs the Today item's code on the host platform and reports what it would show.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "platform/host/host_module.h"
+#include "platform/host/host_screen.h"
+#include "platform/host/memory_registry.h"
+#include "platform/host/reg_file.h"
+#include "platform/text.h"
+#include "settings/settings.h"
+#include "tools/preview/dump_settings.h"
+#include "tools/preview/dump_status.h"
+#include "tools/preview/preview_options.h"
+
+namespace ostrel::preview {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: ostrel-preview [--reg FILE]... [--dpi N] [--module-path PATH] [--settings-program]\n"
+    "                      --dump-settings [--save OUT.reg]\n";
+
+struct Options {
+  std::vector<std::string> regFiles;
+  int dpi = 96;
+  std::u16string modulePath = u"\\Windows\\ostrel.dll";
+  bool settingsProgram = false;
+  bool dumpSettings = false;
+  std::string saveReg;
+  StatusOptions status;
+};
+
+Options ParseOptions(ArgReader& args) {
+  Options options;
+  while (!args.Done()) {
+    std::string arg = args.Next();
+    if (arg == "--reg") options.regFiles.push_back(args.Value(arg));
+    else if (arg == "--dpi") options.dpi = args.IntValue(arg, 1, 2000);
+    else if (arg == "--module-path") options.modulePath = pf::FromUtf8(args.Value(arg));
+    else if (arg == "--settings-program") options.settingsProgram = true;
+    else if (arg == "--dump-settings") options.dumpSettings = true;
+    else if (arg == "--save") options.saveReg = args.Value(arg);
+    else if (ParseStatusOption(arg, args, options.status)) continue;
+    else if (arg == "--help" || arg == "-h") throw UsageError("help");
+    else throw UsageError("unknown option '" + arg + "'");
+  }
+  if (!options.dumpSettings && !options.status.dump) {
+    throw UsageError("nothing to do: give --dump-settings or --dump-status");
+  }
+  if (!options.saveReg.empty() && !options.settingsProgram) {
+    throw UsageError("--save writes the registry as the settings program does: add --settings-program");
+  }
+  return options;
+}
+
+// The host registry as the .reg files leave it, the density and the module path.
+void PreparePlatform(const Options& options) {
+  pf::host::MemoryRegistry& registry = pf::host::HostRegistry();
+  for (const std::string& file : options.regFiles) {
+    std::string error;
+    if (!pf::host::ImportRegFile(registry, file, &error)) throw UsageError(error);
+  }
+  pf::host::HostScreen().SetScreenDpi(options.dpi, options.dpi);
+  pf::host::HostModule().SetModulePath(options.modulePath);
+}
+
+int Run(const Options& options) {
+  PreparePlatform(options);
+  Settings settings;
+  settings.Owner = options.settingsProgram ? Deliverable::SettingsProgram : Deliverable::Plugin;
+  LoadSettings(settings);
+  if (!options.saveReg.empty()) {
+    SaveSettings(settings);
+    std::string error;
+    if (!pf::host::ExportRegFile(pf::host::HostRegistry(), options.saveReg, &error)) throw UsageError(error);
+  }
+  if (options.status.dump) return RunDumpStatus(options.status, settings, std::cout);
+  WriteSettingsJson(std::cout, settings);
+  return 0;
+}
+
+}  // namespace
+}  // namespace ostrel::preview
+
+int main(int argc, char** argv) {
+  using namespace ostrel::preview;
+  try {
+    ArgReader args(argc, argv);
+    return Run(ParseOptions(args));
+  } catch (const UsageError& e) {
+    if (std::string(e.what()) == "help") {
+      std::cout << kUsage << kStatusUsage;
+      return 0;
+    }
+    std::cerr << "ostrel-preview: " << e.what() << "\n";
+    return 2;
+  }
+}
