@@ -1,0 +1,62 @@
+// The Today-shell stand-in: its items, its window and the pieces that serve them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/today.h"
+
+#include <windows.h>
+
+namespace todayhost {
+
+struct Options {
+  int width = 240;
+  int height = 320;
+  std::wstring screenshot;
+  int screenshotAfterMs = 3000;
+  int exitAfterMs = 0;  // 0: run until closed
+};
+
+// One Today item as the registry lists it and as it runs.
+struct Item {
+  std::wstring key;        // the sub-key name under the Today items key
+  std::wstring dll;
+  DWORD order = 0;
+  DWORD options = 0;
+  DWORD selectability = 0;
+  HMODULE module = nullptr;
+  HWND window = nullptr;
+  pf::TODAYLISTITEM record{};
+};
+
+struct Host {
+  Options options;
+  HWND window = nullptr;
+  std::vector<Item> items;
+  int selected = -1;  // index into items, -1: nothing selected
+  int headerHeight = 0;
+};
+
+Host& TheHost();
+
+// Items: read the registry, load and create, query heights, lay out, tear down.
+void ReadItemList(std::vector<Item>& items);
+void CreateItems(Host& host);
+void DestroyItems(Host& host);
+bool QueryItemHeights(Host& host);
+void LayoutItems(Host& host);
+void SelectItem(Host& host, int index);
+void OpenItemOptions(Host& host, int index);
+
+// Background: the shell's own picture, also drawn into an item's surface.
+COLORREF HighlightColor();
+void DrawBackground(HDC dc, const RECT& area, POINT origin, const Host& host);
+void DrawHeader(HDC dc, const Host& host);
+
+// The whole host window with its items as a PNG file.
+bool SaveScreenshot(Host& host, const std::wstring& path);
+
+LRESULT CALLBACK HostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+}  // namespace todayhost
