@@ -5,6 +5,8 @@
 
 namespace pf {
 
+// GetDeviceCaps indexes.
+constexpr int BITSPIXEL = 12;
 constexpr int LOGPIXELSX = 88;
 constexpr int LOGPIXELSY = 90;
 

@@ -1,29 +1,56 @@
-// Host stand-in for the screen's device context and its density.
+// Host stand-in for the screen's and windows' device contexts and the screen density.
 #include "platform/host/host_screen.h"
+
+#include "platform/host/raster_objects.h"
 
 namespace pf::host {
 
-namespace {
-constexpr SurfaceHandle kScreenSurface{0x5C4EE};
-}
-
-SurfaceHandle HostGdi::GetDC(WindowHandle) {
+SurfaceHandle HostGdi::GetDC(WindowHandle window) {
+  SurfaceRecord context;
+  context.kind = SurfaceKind::Screen;
+  context.font = Objects().SystemFont();
+  context.brush = Objects().Stock(WHITE_BRUSH);
+  if (!IsNull(window)) {
+    SIZE size;
+    if (!clientSize_ || !clientSize_(window, &size)) return SurfaceHandle{};
+    context.kind = SurfaceKind::Window;
+    context.window = window;
+    Objects().WindowPicture(window, size);
+  }
   ++openContexts_;
-  return kScreenSurface;
+  return Objects().AddSurface(context);
 }
 
-int HostGdi::GetDeviceCaps(SurfaceHandle, int index) {
-  ++densityQueries_;
-  if (index == LOGPIXELSX) return dpiX_;
-  if (index == LOGPIXELSY) return dpiY_;
+int HostGdi::GetDeviceCaps(SurfaceHandle surface, int index) {
+  SurfaceRecord* record = Objects().Surface(surface);
+  if (record == nullptr) return 0;
+  if (index == LOGPIXELSX || index == LOGPIXELSY) {
+    ++densityQueries_;
+    return index == LOGPIXELSX ? dpiX_ : dpiY_;
+  }
+  if (index == BITSPIXEL) {
+    RasterImage* target = Objects().Target(*record);
+    return target != nullptr ? target->BitsPerPixel() : 32;
+  }
   return 0;
 }
 
-int HostGdi::ReleaseDC(WindowHandle, SurfaceHandle surface) {
-  if (surface != kScreenSurface || openContexts_ == 0) return 0;
+int HostGdi::ReleaseDC(WindowHandle window, SurfaceHandle surface) {
+  SurfaceRecord* record = Objects().Surface(surface);
+  if (record == nullptr || record->kind == SurfaceKind::Memory || record->window != window) {
+    Objects().Fault("ReleaseDC: not a context of this window from GetDC");
+    return 0;
+  }
+  Objects().RemoveSurface(surface);
   --openContexts_;
   return 1;
 }
+
+std::shared_ptr<const RasterImage> HostGdi::WindowPicture(WindowHandle window) const {
+  return Objects().ExistingWindowPicture(window);
+}
+
+void HostGdi::ForgetWindow(WindowHandle window) { Objects().ForgetWindow(window); }
 
 HostGdi& HostScreen() {
   static HostGdi gdi;

@@ -1,0 +1,166 @@
+// Tables of the host's drawing objects and their live counts.
+#include "platform/host/raster_objects.h"
+
+#include "platform/text.h"
+
+namespace pf::host {
+
+namespace {
+
+template <typename Map>
+auto* Find(Map& map, std::uintptr_t id) {
+  auto found = map.find(id);
+  return found == map.end() ? nullptr : &found->second;
+}
+
+std::uintptr_t Id(GdiObjectHandle h) { return static_cast<std::uintptr_t>(h); }
+
+}  // namespace
+
+LOGFONTW SystemFontRecord() {
+  LOGFONTW font;
+  font.lfHeight = 16;
+  font.lfWidth = 0;
+  font.lfWeight = FW_BOLD;
+  font.lfCharSet = 0;  // ANSI_CHARSET
+  font.lfPitchAndFamily = 0x22;  // VARIABLE_PITCH | FF_SWISS
+  CopyText(font.lfFaceName, LF_FACESIZE, u"System");
+  return font;
+}
+
+RasterObjects::RasterObjects() {
+  systemFont_ = AddFont(SystemFontRecord());
+  stockBitmap_ = AddBitmap(std::make_shared<RasterImage>(1, 1, true), "");
+  stock_[SYSTEM_FONT] = systemFont_;
+  stock_[WHITE_BRUSH] = GdiObjectHandle(NextId());
+  stock_[BLACK_BRUSH] = GdiObjectHandle(NextId());
+}
+
+SurfaceHandle RasterObjects::AddSurface(const SurfaceRecord& surface) {
+  std::uintptr_t id = NextId();
+  surfaces_[id] = surface;
+  return SurfaceHandle(id);
+}
+
+SurfaceRecord* RasterObjects::Surface(SurfaceHandle surface) {
+  return Find(surfaces_, static_cast<std::uintptr_t>(surface));
+}
+
+void RasterObjects::RemoveSurface(SurfaceHandle surface) {
+  surfaces_.erase(static_cast<std::uintptr_t>(surface));
+}
+
+GdiObjectHandle RasterObjects::AddFont(const LOGFONTW& logfont) {
+  std::uintptr_t id = NextId();
+  FontRecord& record = fonts_[id];
+  record.logfont = logfont;
+  // Always terminated, whatever the caller left in the last unit.
+  record.logfont.lfFaceName[LF_FACESIZE - 1] = 0;
+  record.realized = RealizeFont(record.logfont);
+  return GdiObjectHandle(id);
+}
+
+GdiObjectHandle RasterObjects::AddBitmap(std::shared_ptr<RasterImage> image, std::string name) {
+  std::uintptr_t id = NextId();
+  BitmapRecord& record = bitmaps_[id];
+  record.image = std::move(image);
+  record.name = std::move(name);
+  return GdiObjectHandle(id);
+}
+
+FontRecord* RasterObjects::Font(GdiObjectHandle object) { return Find(fonts_, Id(object)); }
+
+BitmapRecord* RasterObjects::Bitmap(GdiObjectHandle object) {
+  return Find(bitmaps_, Id(object));
+}
+
+bool RasterObjects::IsBrush(GdiObjectHandle object) const {
+  return object == Stock(WHITE_BRUSH) || object == Stock(BLACK_BRUSH);
+}
+
+bool RasterObjects::IsStock(GdiObjectHandle object) const {
+  if (object == stockBitmap_) return true;
+  for (const auto& entry : stock_) {
+    if (entry.second == object) return true;
+  }
+  return false;
+}
+
+bool RasterObjects::InUse(GdiObjectHandle object) const {
+  for (const auto& entry : surfaces_) {
+    if (entry.second.font == object || entry.second.brush == object) return true;
+  }
+  return false;
+}
+
+void RasterObjects::RemoveObject(GdiObjectHandle object) {
+  fonts_.erase(Id(object));
+  bitmaps_.erase(Id(object));
+}
+
+IconHandle RasterObjects::AddIcon(IconRecord icon) {
+  std::uintptr_t id = NextId();
+  icons_[id] = std::move(icon);
+  return IconHandle(id);
+}
+
+IconRecord* RasterObjects::Icon(IconHandle icon) {
+  return Find(icons_, static_cast<std::uintptr_t>(icon));
+}
+
+void RasterObjects::RemoveIcon(IconHandle icon) { icons_.erase(static_cast<std::uintptr_t>(icon)); }
+
+GdiObjectHandle RasterObjects::Stock(int index) const {
+  auto found = stock_.find(index);
+  return found == stock_.end() ? GdiObjectHandle{} : found->second;
+}
+
+std::shared_ptr<RasterImage> RasterObjects::WindowPicture(WindowHandle window, SIZE size) {
+  auto& picture = windows_[static_cast<std::uintptr_t>(window)];
+  if (!picture) {
+    picture = std::make_shared<RasterImage>(size.cx, size.cy);
+  } else if (picture->Width() != size.cx || picture->Height() != size.cy) {
+    // Contexts already taken keep drawing on the same picture object.
+    *picture = picture->Resized(size.cx, size.cy);
+  }
+  return picture;
+}
+
+std::shared_ptr<const RasterImage> RasterObjects::ExistingWindowPicture(WindowHandle window) const {
+  auto found = windows_.find(static_cast<std::uintptr_t>(window));
+  return found == windows_.end() ? nullptr : found->second;
+}
+
+void RasterObjects::ForgetWindow(WindowHandle window) {
+  windows_.erase(static_cast<std::uintptr_t>(window));
+}
+
+RasterImage* RasterObjects::Target(const SurfaceRecord& surface) {
+  if (surface.kind == SurfaceKind::Window) {
+    auto found = windows_.find(static_cast<std::uintptr_t>(surface.window));
+    return found == windows_.end() ? nullptr : found->second.get();
+  }
+  if (surface.kind == SurfaceKind::Memory) {
+    BitmapRecord* bitmap = Bitmap(surface.bitmap);
+    return bitmap == nullptr ? nullptr : bitmap->image.get();
+  }
+  return nullptr;
+}
+
+DrawingObjectCounts RasterObjects::Live() const {
+  DrawingObjectCounts counts;
+  counts.fonts = static_cast<int>(fonts_.size()) - 1;      // the system font
+  counts.bitmaps = static_cast<int>(bitmaps_.size()) - 1;  // the 1 × 1 default bitmap
+  for (const auto& entry : surfaces_) {
+    if (entry.second.kind == SurfaceKind::Memory) ++counts.surfaces;
+  }
+  counts.icons = static_cast<int>(icons_.size());
+  return counts;
+}
+
+RasterObjects& Objects() {
+  static RasterObjects objects;
+  return objects;
+}
+
+}  // namespace pf::host

@@ -1,0 +1,246 @@
+// Text on the host raster surface: Tahoma's extents as the platform reports them, DrawTextW placement, rendering.
+#include <string>
+
+#include "platform/host/host_fonts.h"
+#include "platform/host/png_io.h"
+#include "platform/host/raster_log.h"
+#include "tests/draw_support.h"
+
+namespace ostrel::testing {
+namespace {
+
+using pf::RECT;
+
+const std::u16string kOffline = u"Телефон выключен";
+
+// Extents measured with the platform's GDI (under Wine, the same Tahoma file
+// and FreeType) for heights and weights the item uses.
+struct ExtentCase {
+  int height;
+  int weight;
+  int cell;   // the cell height of any text
+  int zero;   // width of "0"
+  int clock;  // width of "00:00:00"
+  int offline;
+  int mixed;  // width of "AVWaw 1%"
+};
+
+class TahomaExtents : public DrawTest, public ::testing::WithParamInterface<ExtentCase> {};
+
+TEST_P(TahomaExtents, MatchThePlatformPixelForPixel) {
+  const ExtentCase& c = GetParam();
+  pf::SurfaceHandle dc = Surface(4, 4);
+  UseFont(dc, u"Tahoma", c.height, c.weight);
+  EXPECT_EQ(Extent(dc, u"0").cy, c.cell);
+  EXPECT_EQ(Extent(dc, u"0").cx, c.zero);
+  EXPECT_EQ(Extent(dc, u"00:00:00").cx, c.clock);
+  EXPECT_EQ(Extent(dc, kOffline).cx, c.offline);
+  EXPECT_EQ(Extent(dc, u"AVWaw 1%").cx, c.mixed);
+  Deselect(dc);
+}
+
+INSTANTIATE_TEST_SUITE_P(Heights, TahomaExtents,
+                         ::testing::Values(ExtentCase{-10, 400, 12, 5, 36, 93, 51},
+                                           ExtentCase{-10, 700, 12, 6, 42, 107, 59},
+                                           ExtentCase{-11, 400, 13, 6, 42, 108, 60},
+                                           ExtentCase{-21, 400, 25, 11, 80, 195, 110},
+                                           ExtentCase{-21, 700, 25, 13, 92, 220, 126},
+                                           ExtentCase{-40, 400, 48, 22, 160, 366, 208},
+                                           ExtentCase{-80, 700, 97, 51, 364, 832, 480},
+                                           ExtentCase{13, 400, 13, 6, 42, 108, 60},
+                                           ExtentCase{20, 400, 19, 9, 66, 149, 85},
+                                           ExtentCase{20, 700, 19, 10, 72, 173, 97}));
+
+TEST_F(DrawTest, TahomaComesFromWinesFontFolderWithItsOwnBoldFace) {
+  pf::LOGFONTW lf;
+  lf.lfHeight = -10;
+  pf::CopyText(lf.lfFaceName, pf::LF_FACESIZE, u"Tahoma");
+  auto regular = pf::host::RealizeFont(lf);
+  ASSERT_NE(regular, nullptr);
+  EXPECT_EQ(regular->FamilyName(), "Tahoma");
+  lf.lfWeight = pf::FW_BOLD;
+  auto bold = pf::host::RealizeFont(lf);
+  ASSERT_NE(bold, nullptr);
+  EXPECT_EQ(bold->FamilyName(), "Tahoma");
+  EXPECT_FALSE(bold->SimulatedBold());
+}
+
+TEST_F(DrawTest, FaceWithoutABoldFileIsEmboldenedOnePixelPerCharacterWider) {
+  pf::SurfaceHandle dc = Surface(4, 4);
+  UseFont(dc, u"Wingdings", -16);
+  int regular = Extent(dc, u"ABCD").cx;
+  UseFont(dc, u"Wingdings", -16, pf::FW_BOLD);
+  EXPECT_EQ(Extent(dc, u"ABCD").cx, regular + 4);
+  Deselect(dc);
+}
+
+TEST_F(DrawTest, ExtentsAreStableScaleWithHeightAndGivePartialWidths) {
+  pf::SurfaceHandle dc = Surface(4, 4);
+  UseFont(dc, u"Tahoma", -10);
+  pf::SIZE small = Extent(dc, kOffline);
+  EXPECT_EQ(Extent(dc, kOffline).cx, small.cx);
+  UseFont(dc, u"Tahoma", -20);
+  pf::SIZE large = Extent(dc, kOffline);
+  EXPECT_NEAR(large.cx, 2 * small.cx, small.cx / 8);
+  EXPECT_NEAR(large.cy, 2 * small.cy, 2);
+
+  int fit = -1;
+  int dx[5] = {};
+  pf::SIZE size;
+  ASSERT_TRUE(pf::GetTextExtentExPointW(dc, u"00:00", 5, 2 * Extent(dc, u"0").cx, &fit, dx, &size));
+  EXPECT_EQ(fit, 2);
+  EXPECT_EQ(dx[1], 2 * Extent(dc, u"0").cx);
+  EXPECT_EQ(dx[4], size.cx);
+  // An empty text has no cell at all.
+  EXPECT_EQ(Extent(dc, u"").cx, 0);
+  EXPECT_EQ(Extent(dc, u"").cy, 0);
+  Deselect(dc);
+}
+
+TEST_F(DrawTest, UnknownFaceIsSubstitutedAndLongFaceNamesStayInTheirField) {
+  pf::LOGFONTW lf;
+  lf.lfHeight = -12;
+  for (char16_t& unit : lf.lfFaceName) unit = u'W';  // no terminator at all
+  pf::FontHandle font = pf::CreateFontIndirectW(&lf);
+  pf::LOGFONTW back;
+  ASSERT_EQ(pf::GetObjectW(font, sizeof back, &back), static_cast<int>(sizeof back));
+  EXPECT_EQ(pf::TextLength(back.lfFaceName), static_cast<std::size_t>(pf::LF_FACESIZE - 1));
+  pf::SurfaceHandle dc = Surface(4, 4);
+  pf::FontHandle old = pf::SelectObject(dc, font);
+  EXPECT_GT(Extent(dc, u"0").cx, 0);
+  pf::SelectObject(dc, old);
+  pf::DeleteObject(font);
+}
+
+// Each case: format flags and where the text's cell must land in the
+// rectangle (20, 10) - (220, 60).
+struct PlacementCase {
+  std::uint32_t format;
+  const char* name;
+};
+
+class DrawTextPlacement : public DrawTest, public ::testing::WithParamInterface<PlacementCase> {};
+
+TEST_P(DrawTextPlacement, PutsTheCellWhereTheFlagsSay) {
+  std::uint32_t format = GetParam().format | pf::DT_SINGLELINE | pf::DT_NOCLIP;
+  pf::SurfaceHandle dc = Surface(240, 80);
+  UseFont(dc, u"Tahoma", -10);
+  pf::SetBkMode(dc, pf::TRANSPARENT);
+  pf::SetTextColor(dc, pf::RGB(255, 255, 255));
+  pf::SIZE size = Extent(dc, u"12:34");
+  RECT r{20, 10, 220, 61};
+  pf::DrawTextW(dc, u"12:34", -1, &r, format);
+  int x = r.left;
+  if (format & pf::DT_CENTER) x = (r.left + r.right - size.cx) / 2;
+  if (format & pf::DT_RIGHT) x = r.right - size.cx;
+  int y = r.top;
+  if (format & pf::DT_VCENTER) y = r.top + (r.bottom - r.top - size.cy) / 2;
+  if (format & pf::DT_BOTTOM) y = r.bottom - size.cy;
+  ASSERT_EQ(pf::host::DrawLog().size(), 1u);
+  const pf::host::DrawRecord& draw = pf::host::DrawLog()[0];
+  EXPECT_EQ(draw.placed, (RECT{x, y, x + size.cx, y + size.cy}));
+  EXPECT_EQ(draw.rect, (RECT{20, 10, 220, 61}));
+  EXPECT_EQ(draw.format, format);
+  EXPECT_EQ(draw.faceName, u"Tahoma");
+  EXPECT_EQ(draw.fontHeight, -10);
+  EXPECT_EQ(draw.color, pf::RGB(255, 255, 255));
+  // The ink lies inside the cell (anti-aliased edges may spill one pixel),
+  // and the cell's right end is the text's: right-aligned digits end within
+  // a pixel or two of the rectangle's edge.
+  RECT ink = Ink(dc, RECT{0, 0, 240, 80}, pf::RGB(0, 0, 0));
+  EXPECT_GE(ink.left, x);
+  EXPECT_LE(ink.right, x + size.cx + 1);
+  EXPECT_GE(ink.right, x + size.cx - 2);
+  EXPECT_GE(ink.top, y);
+  EXPECT_LE(ink.bottom, y + size.cy);
+  Deselect(dc);
+}
+
+INSTANTIATE_TEST_SUITE_P(Flags, DrawTextPlacement,
+                         ::testing::Values(PlacementCase{pf::DT_LEFT, "left"},
+                                           PlacementCase{pf::DT_RIGHT, "right"},
+                                           PlacementCase{pf::DT_CENTER, "centre"},
+                                           PlacementCase{pf::DT_VCENTER, "vcentre"},
+                                           PlacementCase{pf::DT_RIGHT | pf::DT_VCENTER, "right_vcentre"},
+                                           PlacementCase{pf::DT_CENTER | pf::DT_BOTTOM, "centre_bottom"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DrawTest, DrawTextClipsUnlessToldNotToAndReportsItsHeight) {
+  pf::SurfaceHandle dc = Surface(200, 40);
+  UseFont(dc, u"Tahoma", -21);
+  pf::SetBkMode(dc, pf::TRANSPARENT);
+  pf::SetTextColor(dc, pf::RGB(255, 255, 255));
+  RECT narrow{10, 5, 30, 35};
+  int height = pf::DrawTextW(dc, u"00:00", -1, &narrow, pf::DT_SINGLELINE);
+  EXPECT_EQ(height, Extent(dc, u"0").cy);
+  EXPECT_LE(Ink(dc, RECT{0, 0, 200, 40}, 0).right, 30);
+  pf::DrawTextW(dc, u"00:00", -1, &narrow, pf::DT_SINGLELINE | pf::DT_NOCLIP);
+  EXPECT_GT(Ink(dc, RECT{0, 0, 200, 40}, 0).right, 40);
+  // Vertically centred text reports the offset of its bottom from the top.
+  RECT box{0, 0, 200, 41};
+  EXPECT_EQ(pf::DrawTextW(dc, u"0", -1, &box, pf::DT_SINGLELINE | pf::DT_VCENTER),
+            (41 - 25) / 2 + 25);
+  Deselect(dc);
+}
+
+TEST_F(DrawTest, CalcRectMeasuresWithoutDrawingAndPrefixesAreHidden) {
+  pf::SurfaceHandle dc = Surface(100, 40);
+  UseFont(dc, u"Tahoma", -10);
+  RECT r{10, 20, 100, 60};
+  pf::DrawTextW(dc, u"a&b", -1, &r, pf::DT_CALCRECT | pf::DT_SINGLELINE);
+  EXPECT_EQ(r, (RECT{10, 20, 10 + Extent(dc, u"ab").cx, 32}));
+  r = RECT{10, 20, 100, 60};
+  pf::DrawTextW(dc, u"a&&b", -1, &r, pf::DT_CALCRECT | pf::DT_SINGLELINE);
+  EXPECT_EQ(r.right, 10 + Extent(dc, u"a&b").cx);
+  r = RECT{10, 20, 100, 60};
+  pf::DrawTextW(dc, u"a&b", -1, &r, pf::DT_CALCRECT | pf::DT_SINGLELINE | pf::DT_NOPREFIX);
+  EXPECT_EQ(r.right, 10 + Extent(dc, u"a&b").cx);
+  EXPECT_TRUE(pf::host::DrawLog().empty());
+  EXPECT_EQ(Ink(dc, RECT{0, 0, 100, 40}, 0).right, 0);
+  Deselect(dc);
+}
+
+TEST_F(DrawTest, OpaqueModePaintsTheTextBoxTransparentModeOnlyTheGlyphs) {
+  pf::SurfaceHandle dc = Surface(120, 30, pf::RGB(0, 0, 0));
+  UseFont(dc, u"Tahoma", -10);
+  pf::SetBkColor(dc, pf::RGB(0, 0, 255));
+  pf::SetTextColor(dc, pf::RGB(255, 255, 255));
+  RECT r{0, 0, 120, 30};
+  pf::DrawTextW(dc, u"12", -1, &r, pf::DT_SINGLELINE);
+  EXPECT_EQ(pf::GetPixel(dc, 0, 0), pf::RGB(0, 0, 255));
+  EXPECT_EQ(pf::GetPixel(dc, Extent(dc, u"12").cx, 0), pf::RGB(0, 0, 0));
+  pf::SetBkMode(dc, pf::TRANSPARENT);
+  RECT below{0, 15, 120, 30};
+  pf::DrawTextW(dc, u"12", -1, &below, pf::DT_SINGLELINE);
+  EXPECT_EQ(pf::GetPixel(dc, 0, 15), pf::RGB(0, 0, 0));
+  Deselect(dc);
+}
+
+TEST_F(DrawTest, RussianTextAndDigitsRenderAsGlyphs) {
+  pf::SurfaceHandle dc = Surface(240, 60, pf::RGB(16, 24, 48));
+  pf::SetBkMode(dc, pf::TRANSPARENT);
+  pf::SetTextColor(dc, pf::RGB(255, 255, 255));
+  UseFont(dc, u"Tahoma", -10);
+  RECT line{4, 2, 236, 20};
+  pf::DrawTextW(dc, kOffline.c_str(), -1, &line, pf::DT_SINGLELINE | pf::DT_NOCLIP);
+  UseFont(dc, u"Tahoma", -27, pf::FW_BOLD);
+  RECT clock{4, 20, 236, 58};
+  pf::DrawTextW(dc, u"12:34", -1, &clock, pf::DT_SINGLELINE | pf::DT_RIGHT | pf::DT_VCENTER);
+  Deselect(dc);
+
+  // Every letter leaves ink: the line's ink spans the measured text.
+  RECT ink = Ink(dc, RECT{0, 0, 240, 20}, pf::RGB(16, 24, 48));
+  EXPECT_LE(ink.left, 5);
+  EXPECT_GE(ink.right, 4 + 93 - 2);
+  int white = 0;
+  for (int x = 0; x < 240; ++x) {
+    for (int y = 20; y < 60; ++y) white += pf::GetPixel(dc, x, y) == pf::RGB(255, 255, 255);
+  }
+  EXPECT_GT(white, 100) << "the bold clock digits have solid strokes";
+  const pf::host::RasterImage* picture = pf::host::SurfacePicture(dc);
+  ASSERT_NE(picture, nullptr);
+  EXPECT_TRUE(pf::host::WritePng(std::string(OSTREL_BINARY_DIR) + "/draw-check.png", *picture));
+}
+
+}  // namespace
+}  // namespace ostrel::testing
