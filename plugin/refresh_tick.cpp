@@ -1,0 +1,50 @@
+// The item's once-a-second refresh: clock, calendar, status and date texts,
+// and a repaint only when something shown changed.
+#include "platform/text.h"
+#include "platform/window.h"
+#include "plugin/status_change.h"
+#include "plugin/status_state.h"
+
+namespace ostrel {
+
+namespace {
+
+bool SysInfoVisible(const BlockTable& table) {
+  for (const BlockEntry& entry : table.Entries) {
+    if (entry.Kind == SysInfo) return entry.Visible != 0;
+  }
+  return false;
+}
+
+// The whole item, without erasing its background.
+void RequestRepaint(pf::WindowHandle window) { pf::InvalidateRect(window, nullptr, 0); }
+
+}  // namespace
+
+void RefreshTick(pf::WindowHandle window, int force, const Settings& settings,
+                 StatusState& status) {
+  char16_t clock[kClockScratchCapacity];
+  FormatClockText(settings.TimeSettings, clock);
+  const bool newTime = force != 0 || !SameStoredText(status.TimeText, clock, kTimeTextCapacity);
+
+  if (newTime) BuildCalendarGrid(status);
+
+  int changed = ReadPhoneStatus(status);
+  // Every visible tick reads the system figures, whatever the phone said.
+  if (SysInfoVisible(settings.BlockTable)) {
+    changed |= ReadSystemInfo(settings.SysInfoSettings, status);
+  }
+
+  if (newTime) {
+    pf::ClearText(status.TimeText, kTimeTextCapacity);
+    pf::ClearText(status.DateText1, kDateTextCapacity);
+    pf::ClearText(status.DateText2, kDateTextCapacity);
+    pf::CopyText(status.TimeText, kTimeTextCapacity, clock);
+    FormatDateTexts(settings.DateSettings, status);
+    RequestRepaint(window);
+  } else if (changed) {
+    RequestRepaint(window);
+  }
+}
+
+}  // namespace ostrel

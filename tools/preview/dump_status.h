@@ -1,0 +1,47 @@
+// ostrel-preview --dump-status: the item's status after its creation, a
+// forced refresh and a run of timer ticks on a chosen host device.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "platform/clock.h"
+#include "settings/settings.h"
+#include "tools/preview/preview_options.h"
+
+namespace ostrel::preview {
+
+extern const char* const kStatusUsage;
+
+struct DiskOption {
+  bool fails = true;
+  std::uint64_t total = 0;
+  std::uint64_t free = 0;
+};
+
+struct StatusOptions {
+  bool dump = false;
+  std::optional<pf::SYSTEMTIME> now;  // none = the real local time
+  bool english = false;
+  std::string battery;                // empty = the host device's default
+  bool memorySet = false;
+  std::uint32_t memoryLoad = 0;
+  std::uint64_t memoryTotal = 0;
+  std::uint64_t memoryAvail = 0;
+  std::optional<DiskOption> store;    // none = the host device's default
+  DiskOption card;                    // fails unless given
+  int ticks = 0;
+  int advance = 1;
+};
+
+// Takes `arg` (and its value) when it is one of --dump-status's options;
+// returns false for any other option. Bad values throw UsageError.
+bool ParseStatusOption(const std::string& arg, ArgReader& args, StatusOptions& options);
+
+// Sets up the host clock, locale and device, runs what the item window's
+// creation and timer run, and writes the status as JSON. Returns the exit code.
+int RunDumpStatus(const StatusOptions& options, const Settings& settings, std::ostream& out);
+
+}  // namespace ostrel::preview
