@@ -1,0 +1,153 @@
+// The control kit's row helpers, value texts and the font, colour and number editors.
+#include "config/control_kit.h"
+
+#include <climits>
+
+#include "platform/text.h"
+
+namespace ostrel::cfg {
+
+using namespace pf;
+
+int AddRow(WindowHandle list, const char16_t* caption, const char16_t* value, int kind,
+           bool checked) {
+  LVITEMW item;
+  item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
+  item.iItem = ListView_GetItemCount(list);
+  item.pszText = const_cast<char16_t*>(caption);
+  item.iImage = kind;
+  item.lParam = item.iItem;
+  int index = ListView_InsertItem(list, &item);
+  if (index < 0) return index;
+  ListView_SetItemText(list, index, 1, value);
+  ListView_SetItemState(list, index, INDEXTOSTATEIMAGEMASK(checked ? 2 : 1), LVIS_STATEIMAGEMASK);
+  return index;
+}
+
+int SelectedRow(WindowHandle list) {
+  int selected = -1;
+  int count = ListView_GetItemCount(list);
+  for (int i = 0; i < count; ++i) {
+    if (ListView_GetItemState(list, i, LVIS_SELECTED) & LVIS_SELECTED) selected = i;
+  }
+  return selected;
+}
+
+int RowKindOf(WindowHandle list, int row) {
+  LVITEMW item;
+  item.mask = LVIF_IMAGE;
+  item.iItem = row;
+  ListView_GetItem(list, &item);
+  return item.iImage;
+}
+
+void SetRowKind(WindowHandle list, int row, int kind) {
+  LVITEMW item;
+  item.mask = LVIF_IMAGE;
+  item.iItem = row;
+  item.iImage = kind;
+  ListView_SetItem(list, &item);
+}
+
+void SetRowValue(WindowHandle list, int row, const char16_t* text) {
+  ListView_SetItemText(list, row, 1, text);
+}
+
+void RowCaption(WindowHandle list, int row, char16_t* out, int capacity) {
+  ListView_GetItemText(list, row, 0, out, capacity);
+}
+
+bool RowChecked(WindowHandle list, int row) {
+  return (ListView_GetItemState(list, row, LVIS_STATEIMAGEMASK) >> 12) != 1;
+}
+
+void SetRowChecked(WindowHandle list, int row, bool checked) {
+  ListView_SetItemState(list, row, INDEXTOSTATEIMAGEMASK(checked ? 2 : 1), LVIS_STATEIMAGEMASK);
+}
+
+void SelectRow(WindowHandle list, int row, bool selected) {
+  ListView_SetItemState(list, row, selected ? LVIS_SELECTED : 0, LVIS_SELECTED);
+}
+
+void AddColumns(WindowHandle list, int count, int width) {
+  for (int i = 0; i < count; ++i) {
+    LVCOLUMNW column;
+    column.mask = LVCF_WIDTH;
+    column.cx = width;
+    ListView_InsertColumn(list, i, &column);
+  }
+}
+
+void FontText(const FontSpec& spec, char16_t* out, int capacity) {
+  FormatText(out, static_cast<std::size_t>(capacity), u"%s %i %s%s", spec.FaceName, spec.Size,
+             spec.Bold ? u"B" : u"", spec.ClearType ? u"C" : u"");
+}
+
+void ColourText(COLORREF colour, char16_t* out, int capacity) {
+  FormatText(out, static_cast<std::size_t>(capacity), u"0x00%02X%02X%02X",
+             static_cast<int>((colour >> 16) & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+             static_cast<int>(colour & 0xFF));
+}
+
+std::int32_t ReadDecimal(const char16_t* text) {
+  if (text == nullptr) return 0;
+  std::size_t i = 0;
+  while (text[i] == u' ' || text[i] == u'\t') ++i;
+  bool negative = false;
+  if (text[i] == u'-' || text[i] == u'+') negative = text[i++] == u'-';
+  long long value = 0;
+  for (; text[i] >= u'0' && text[i] <= u'9'; ++i) {
+    value = value * 10 + (text[i] - u'0');
+    if (value > static_cast<long long>(INT_MAX) + 1) value = static_cast<long long>(INT_MAX) + 1;
+  }
+  if (negative) value = -value;
+  if (value > INT_MAX) value = INT_MAX;
+  return static_cast<std::int32_t>(value);
+}
+
+std::int32_t EditValue(Control edit, int capacity) {
+  char16_t text[kTextCapacity] = {};
+  if (capacity > kTextCapacity) capacity = kTextCapacity;
+  GetWindowTextW(Ctl(edit), text, capacity);
+  return ReadDecimal(text);
+}
+
+void SetEditValue(Control edit, std::int32_t value) {
+  char16_t text[16];
+  FormatText(text, 16, u"%i", value);
+  SetWindowTextW(Ctl(edit), text);
+}
+
+void FillFontEditor(const FontSpec& spec) {
+  // A face that is not installed leaves the face list's selection as it was.
+  ComboBox_SelectString(Ctl(FaceCombo), -1, spec.FaceName);
+  SetEditValue(SizeEdit, spec.Size);
+  Button_SetCheck(Ctl(BoldCheck), spec.Bold != 0 ? BST_CHECKED : BST_UNCHECKED);
+  Button_SetCheck(Ctl(ClearTypeCheck), spec.ClearType != 0 ? BST_CHECKED : BST_UNCHECKED);
+  ShowColour(spec.Color);
+}
+
+void ReadFontEditor(FontSpec& spec) {
+  ClearText(spec.FaceName, kPathCapacity);
+  GetWindowTextW(Ctl(FaceCombo), spec.FaceName, kPathCapacity);
+  spec.Size = EditValue(SizeEdit, kTextCapacity);
+  spec.Bold = Button_GetCheck(Ctl(BoldCheck)) == BST_CHECKED ? 1 : 0;
+  spec.ClearType = Button_GetCheck(Ctl(ClearTypeCheck)) == BST_CHECKED ? 1 : 0;
+  spec.Color = ReadColour();
+}
+
+void ShowColour(COLORREF colour) {
+  SetEditValue(RedEdit, static_cast<std::int32_t>(colour & 0xFF));
+  SetEditValue(GreenEdit, static_cast<std::int32_t>((colour >> 8) & 0xFF));
+  SetEditValue(BlueEdit, static_cast<std::int32_t>((colour >> 16) & 0xFF));
+}
+
+COLORREF ReadColour() {
+  auto channel = [](Control edit) {
+    std::int32_t v = EditValue(edit, kTextCapacity);
+    return static_cast<COLORREF>(v < 0 ? 0 : (v > 255 ? 255 : v));
+  };
+  return channel(RedEdit) | (channel(GreenEdit) << 8) | (channel(BlueEdit) << 16);
+}
+
+}  // namespace ostrel::cfg

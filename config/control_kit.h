@@ -1,0 +1,112 @@
+// The control kit: settings-list rows, value texts, the font, colour and number editors, value lists, and the shared row mechanics of every settings list.
+#pragma once
+
+#include <cstdint>
+
+#include "config/program.h"
+#include "settings/settings.h"
+
+namespace ostrel::cfg {
+
+// ---- Rows of a two-column settings list ----
+int AddRow(pf::WindowHandle list, const char16_t* caption, const char16_t* value, int kind,
+           bool checked);
+int SelectedRow(pf::WindowHandle list);  // -1 when none
+int RowKindOf(pf::WindowHandle list, int row);
+void SetRowKind(pf::WindowHandle list, int row, int kind);
+void SetRowValue(pf::WindowHandle list, int row, const char16_t* text);
+void RowCaption(pf::WindowHandle list, int row, char16_t* out, int capacity);
+// A row is clear when its check box shows state image 1; any other state
+// (checked, or a row not yet added) counts as checked.
+bool RowChecked(pf::WindowHandle list, int row);
+void SetRowChecked(pf::WindowHandle list, int row, bool checked);
+void SelectRow(pf::WindowHandle list, int row, bool selected);
+void AddColumns(pf::WindowHandle list, int count, int width);
+
+// ---- Value texts and the editors ----
+// "%s %i %s%s": face, size, then "B" and "C" as they apply.
+void FontText(const FontSpec& spec, char16_t* out, int capacity);
+// "0x00BBGGRR" in upper-case hexadecimal.
+void ColourText(pf::COLORREF colour, char16_t* out, int capacity);
+// Optional leading blanks and sign, then digits up to the first other
+// character; 0 without digits. Values past the 32-bit range stop at its ends.
+std::int32_t ReadDecimal(const char16_t* text);
+// The decimal value of an edit's text, read up to capacity units.
+std::int32_t EditValue(Control edit, int capacity);
+void SetEditValue(Control edit, std::int32_t value);
+void FillFontEditor(const FontSpec& spec);
+void ReadFontEditor(FontSpec& spec);
+void ShowColour(pf::COLORREF colour);
+pf::COLORREF ReadColour();
+
+// ---- Value lists ----
+struct ValueList {
+  const char16_t* const* Entries;  // what the choice editor offers
+  const char16_t* const* Rows;     // what the list row shows
+  int Count;
+};
+extern const ValueList kTapTypes;
+extern const ValueList kTimeFormats;
+extern const ValueList kDatePlacements;
+extern const ValueList kAlignments;
+extern const ValueList kMemoryDisplays;
+extern const ValueList kYesNo;       // 0 "нет", 1 "да"
+extern const ValueList kIconSizes;   // 0 "маленькие", 1 "большие"
+// The row text of value, nullptr when value is outside the list.
+const char16_t* ListText(const ValueList& list, std::int32_t value);
+const char16_t* DateFormatHelp();
+const char16_t* TimeFormatHelp();
+
+// ---- Rows bound to settings ----
+// One row of a settings list: its caption and kind, and where its value lives
+// in the settings body the list edits.
+struct RowSpec {
+  const char16_t* Caption = nullptr;
+  int Kind = Toggle;
+  std::int32_t* (*Number)(SettingsBody&) = nullptr;  // numbers, toggles, choices
+  FontSpec* (*Font)(SettingsBody&) = nullptr;
+  pf::COLORREF* (*Colour)(SettingsBody&) = nullptr;
+  char16_t* (*Text)(SettingsBody&) = nullptr;  // formats and paths
+  int TextCapacity = 0;
+  int Low = 0;  // the spin range of a number, or of a font's size
+  int High = 0;
+  const ValueList* List = nullptr;       // choices; the two texts of a toggle
+  const char16_t* Help = u"";            // the help text of a choice
+  const char16_t* InitialValue = u"";    // the value text at creation
+};
+
+RowSpec NumberSpec(const char16_t* caption, std::int32_t* (*field)(SettingsBody&), int low,
+                   int high);
+RowSpec ToggleSpec(const char16_t* caption, std::int32_t* (*field)(SettingsBody&),
+                   const ValueList& texts);
+RowSpec ChoiceSpec(const char16_t* caption, std::int32_t* (*field)(SettingsBody&),
+                   const ValueList& list, const char16_t* help = u"",
+                   const char16_t* initial = u"");
+RowSpec FontSpecRow(const char16_t* caption, FontSpec* (*field)(SettingsBody&), int lowSize);
+RowSpec ColourSpec(const char16_t* caption, pf::COLORREF* (*field)(SettingsBody&));
+RowSpec FormatSpec(const char16_t* caption, char16_t* (*field)(SettingsBody&));
+RowSpec FileSpec(const char16_t* caption, char16_t* (*field)(SettingsBody&));
+RowSpec MarginsSpec(const char16_t* caption);
+
+struct RowTable {
+  const RowSpec* Rows;
+  int Count;
+};
+template <int N>
+constexpr RowTable TableOf(const RowSpec (&rows)[N]) {
+  return RowTable{rows, N};
+}
+
+// Adds every row with its initial value text (unchecked).
+void AddSpecRows(pf::WindowHandle list, const RowTable& table);
+// Sets a row's value text from the setting; a choice outside its list keeps
+// the text it had.
+void ShowRowValue(pf::WindowHandle list, int row, const RowSpec& spec, SettingsBody& body);
+void ShowAllRowValues(pf::WindowHandle list, const RowTable& table, SettingsBody& body);
+// The selected row's editor: caption, OpenEditor, the editor filled from the
+// setting (a toggle flips at once instead), then the view.
+void OpenSelectedRow(pf::WindowHandle list, const RowTable& table, SettingsBody& body);
+// Writes the open editor's value into the selected row's setting and row text.
+void ApplySelectedRow(pf::WindowHandle list, const RowTable& table, SettingsBody& body);
+
+}  // namespace ostrel::cfg

@@ -1,0 +1,138 @@
+// The Launcher page's shortcut list: the working copy of the launcher entries, adding, editing, removing and moving shortcuts.
+#include <utility>
+
+#include "config/control_kit.h"
+#include "config/pages.h"
+#include "platform/files.h"
+#include "platform/text.h"
+
+namespace ostrel::cfg {
+
+using namespace pf;
+
+namespace {
+
+int SmallIconOf(const char16_t* path) {
+  SHFILEINFOW info;
+  SHGetFileInfoW(path, 0, &info, sizeof(info), SHGFI_SYSICONINDEX);
+  return info.iIcon;
+}
+
+void ShowShortcut(WindowHandle list, int row, const char16_t* path) {
+  LVITEMW item;
+  item.mask = LVIF_TEXT | LVIF_IMAGE;
+  item.iItem = row;
+  item.pszText = const_cast<char16_t*>(FileNameOf(path));
+  item.iImage = SmallIconOf(path);
+  ListView_SetItem(list, &item);
+}
+
+void AddShortcutRow(const char16_t* path) {
+  AddRow(Ctl(LauncherList), FileNameOf(path), u"", SmallIconOf(path), false);
+}
+
+int SelectedShortcut() {
+  int row = SelectedRow(Ctl(LauncherList));
+  return row < static_cast<int>(State().WorkingLaunchers.size()) ? row : -1;
+}
+
+void FitShortcutColumn() { ListView_SetColumnWidth(Ctl(LauncherList), 0, LVSCW_AUTOSIZE); }
+
+}  // namespace
+
+void FillLauncherLists(const Frame&) {
+  ListView_SetExtendedListViewStyle(Ctl(LauncherList), LVS_EX_FULLROWSELECT);
+  AddColumns(Ctl(LauncherList), 1, 0);
+  FitShortcutColumn();
+}
+
+void LoadWorkingLaunchers() {
+  Program& p = State();
+  ListView_DeleteAllItems(Ctl(LauncherList));
+  p.WorkingLaunchers.clear();
+  for (const LauncherEntry& entry : p.Settings.LauncherEntries) {
+    LauncherEntry copy;
+    CopyText(copy.Path, kPathCapacity, entry.Path);
+    p.WorkingLaunchers.push_back(copy);
+    AddShortcutRow(copy.Path);
+  }
+  FitShortcutColumn();
+}
+
+void StoreWorkingLaunchers() {
+  Program& p = State();
+  p.Settings.LauncherEntries.clear();
+  for (const LauncherEntry& entry : p.WorkingLaunchers) {
+    LauncherEntry copy;
+    CopyText(copy.Path, kPathCapacity, entry.Path);
+    p.Settings.LauncherEntries.push_back(copy);
+  }
+}
+
+void UpdateLauncherButtons() {
+  int row = SelectedShortcut();
+  int count = static_cast<int>(State().WorkingLaunchers.size());
+  EnableWindow(Ctl(EditButton), row >= 0);
+  EnableWindow(Ctl(RemoveButton), row >= 0);
+  EnableWindow(Ctl(UpButton), row > 0);
+  EnableWindow(Ctl(DownButton), row >= 0 && row < count - 1);
+}
+
+void AddShortcut() {
+  State().OpenEditor = NewShortcutEditor;
+  OpenBrowserForNew();
+  ShowCurrentView();
+  InvalidateMain();
+}
+
+void EditShortcut() {
+  int row = SelectedShortcut();
+  if (row < 0) return;
+  State().OpenEditor = FileRow;
+  OpenBrowserAt(State().WorkingLaunchers[row].Path);
+  ShowCurrentView();
+  InvalidateMain();
+}
+
+void ApplyShortcut() {
+  Program& p = State();
+  WindowHandle list = Ctl(LauncherList);
+  LauncherEntry chosen;
+  GetWindowTextW(Ctl(PathEdit), chosen.Path, kPathCapacity);
+  if (p.OpenEditor == NewShortcutEditor) {
+    p.WorkingLaunchers.push_back(chosen);  // an empty path is an entry too
+    AddShortcutRow(chosen.Path);
+    SelectRow(list, static_cast<int>(p.WorkingLaunchers.size()) - 1, true);
+    FitShortcutColumn();
+    return;
+  }
+  int row = SelectedShortcut();
+  if (p.OpenEditor != FileRow || row < 0) return;
+  p.WorkingLaunchers[row] = chosen;
+  ShowShortcut(list, row, chosen.Path);
+}
+
+void RemoveShortcut() {
+  int row = SelectedShortcut();
+  if (row < 0) return;
+  Program& p = State();
+  p.WorkingLaunchers.erase(p.WorkingLaunchers.begin() + row);
+  ListView_DeleteItem(Ctl(LauncherList), row);
+  FitShortcutColumn();
+}
+
+void MoveShortcut(int direction) {
+  Program& p = State();
+  WindowHandle list = Ctl(LauncherList);
+  int row = SelectedShortcut();
+  int other = row + direction;
+  if (row < 0 || other < 0 || other >= static_cast<int>(p.WorkingLaunchers.size())) return;
+  std::swap(p.WorkingLaunchers[row], p.WorkingLaunchers[other]);
+  ShowShortcut(list, row, p.WorkingLaunchers[row].Path);
+  ShowShortcut(list, other, p.WorkingLaunchers[other].Path);
+  SelectRow(list, row, false);
+  SelectRow(list, other, true);
+  UpdateLauncherButtons();
+}
+
+}  // namespace ostrel::cfg

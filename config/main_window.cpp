@@ -1,0 +1,225 @@
+// The main window's procedure: creation, resize, the controls' notifications and commands, close and destroy.
+#include <initializer_list>
+
+#include "config/control_kit.h"
+#include "config/pages.h"
+#include "platform/controls.h"
+
+namespace ostrel::cfg {
+
+using namespace pf;
+
+namespace {
+
+constexpr std::uint32_t kMenuBarTemplate = 102;
+constexpr const char16_t* kSipClass = u"SIPPREF";
+
+bool IsOneOf(WindowHandle window, std::initializer_list<Control> controls) {
+  for (Control c : controls) {
+    if (Ctl(c) == window) return true;
+  }
+  return false;
+}
+
+void CreateMenuBar(WindowHandle window) {
+  Program& p = State();
+  SHMENUBARINFO bar;
+  bar.cbSize = sizeof(bar);
+  bar.hwndParent = window;
+  bar.nToolBarId = kMenuBarTemplate;
+  bar.hInstRes = p.Instance;
+  p.MenuBar = SHCreateMenuBar(&bar) ? bar.hwndMB : WindowHandle{};
+  if (IsNull(p.MenuBar)) return;
+  TBBUTTONINFOW button;
+  button.cbSize = sizeof(button);
+  button.dwMask = TBIF_TEXT | TBIF_COMMAND;
+  button.idCommand = kCommandCancel;
+  button.pszText = const_cast<char16_t*>(u"Отмена");
+  ToolBar_SetButtonInfo(p.MenuBar, kCommandCancel, &button);
+}
+
+void FillLists(const Frame& frame) {
+  FillGeneralList(frame);
+  FillPagesList(frame);
+  FillBlockLists(frame);
+  FillLauncherLists(frame);
+  PrepareFileList(frame);
+  FillFaceNames();
+}
+
+LRESULT OnCreate(WindowHandle window) {
+  Program& p = State();
+  ModuleHandle instance = p.Instance;
+  p = Program();
+  p.Instance = instance;
+  p.Main = window;
+  CreateMenuBar(window);
+  p.ActivateInfo = SHACTIVATEINFO();
+  p.ActivateInfo.cbSize = sizeof(p.ActivateInfo);
+  p.Settings.Owner = Deliverable::SettingsProgram;
+  p.Settings.Module = instance;
+  LoadSettings(p.Settings);
+  InitCommonControls();
+  Frame frame = ClientFrame();
+  CreateControls(frame);
+  FillLists(frame);
+  CreateWindowExW(0, kSipClass, u"", WS_CHILD, 0, 0, 0, 0, window, 0, instance, nullptr);
+  return 0;
+}
+
+LRESULT OnSize() {
+  if (!IsNull(Ctl(TabStrip))) RelayoutControls();
+  return 0;
+}
+
+void OnTabChanged() {
+  State().CurrentTab = TabCtrl_GetCurSel(Ctl(TabStrip));
+  ShowCurrentView();
+  InvalidateMain();
+}
+
+void OnListChanged(WindowHandle list, const NMLISTVIEW& change) {
+  bool selected = SelectedRow(list) >= 0;
+  if (IsOneOf(list, {GeneralList, WirelessList, TimeList, DateList, CalendarList, SysInfoList})) {
+    EnableWindow(Ctl(EditButton), selected);
+  } else if (list == Ctl(LauncherPropsList)) {
+    EnableWindow(Ctl(PropsEditButton), selected);
+  } else if (list == Ctl(FileList)) {
+    EnableWindow(Ctl(OpenButton), selected);
+  } else if (list == Ctl(LauncherList)) {
+    UpdateLauncherButtons();
+  } else if (list == Ctl(PagesList)) {
+    OnPagesListChanged(change);
+  }
+}
+
+// A double tap on a row acts as its list's button.
+void OnListDoubleTap(WindowHandle window, WindowHandle list) {
+  Control button;
+  if (IsOneOf(list, {GeneralList, PagesList, WirelessList, TimeList, DateList, CalendarList,
+                     SysInfoList, LauncherList})) {
+    button = EditButton;
+  } else if (list == Ctl(LauncherPropsList)) {
+    button = PropsEditButton;
+  } else if (list == Ctl(FileList)) {
+    button = OpenButton;
+  } else {
+    return;
+  }
+  if (SelectedRow(list) < 0) return;
+  SendMessageW(window, WM_COMMAND, MAKEWPARAM(ControlId(button), BN_CLICKED),
+               static_cast<LPARAM>(Ctl(button)));
+}
+
+LRESULT OnNotify(WindowHandle window, LPARAM lParam) {
+  const NMHDR& header = *reinterpret_cast<const NMHDR*>(lParam);
+  if (header.hwndFrom == Ctl(TabStrip) && header.code == TCN_SELCHANGE) {
+    OnTabChanged();
+  } else if (header.code == LVN_ITEMCHANGED) {
+    OnListChanged(header.hwndFrom, *reinterpret_cast<const NMLISTVIEW*>(lParam));
+  } else if (header.code == NM_DBLCLK) {
+    OnListDoubleTap(window, header.hwndFrom);
+  }
+  return 0;
+}
+
+void OnEditButton() {
+  Program& p = State();
+  if (p.CurrentTab == 0) {
+    OpenGeneralRow();
+  } else if (p.CurrentTab == 1 && p.OpenBlock == kNoBlock) {
+    OpenBlockPage();
+  } else if (p.CurrentTab == 1 && p.OpenBlock == kLauncherPage) {
+    EditShortcut();
+  } else if (p.CurrentTab == 1) {
+    OpenBlockRow(BlockListOf(p.OpenBlock));
+  }
+}
+
+void OnMoveButton(int direction) {
+  Program& p = State();
+  if (p.CurrentTab != 1) return;
+  if (p.OpenBlock == kNoBlock) MoveBlock(direction);
+  if (p.OpenBlock == kLauncherPage) MoveShortcut(direction);
+}
+
+// The list buttons act only in a view that shows them; the open button only
+// while the file browser is open.
+bool OnButton(int id) {
+  Program& p = State();
+  bool browsing = p.OpenEditor == NewShortcutEditor || p.OpenEditor == FileRow;
+  if (id == ControlId(OpenButton)) {
+    if (browsing) OnOpenButton();
+    return true;
+  }
+  if (p.OpenEditor != kNoEditor) return id >= kFirstControlId && id < kFirstControlId + ControlCount;
+  bool launcher = p.CurrentTab == 1 && p.OpenBlock == kLauncherPage;
+  switch (id - kFirstControlId) {
+    case EditButton: OnEditButton(); return true;
+    case PropsEditButton: if (launcher) OpenBlockRow(Ctl(LauncherPropsList)); return true;
+    case UpButton: OnMoveButton(-1); return true;
+    case DownButton: OnMoveButton(1); return true;
+    case AddButton: if (launcher) AddShortcut(); return true;
+    case RemoveButton: if (launcher) RemoveShortcut(); return true;
+    default: return false;
+  }
+}
+
+LRESULT OnCommand(WindowHandle window, WPARAM wParam, LPARAM lParam) {
+  int id = static_cast<int>(LOWORD(wParam));
+  unsigned code = HIWORD(wParam);
+  if (id == IDOK || id == kCommandOk) {
+    ApplyEdit();
+    return 0;
+  }
+  if (id == kCommandCancel) {
+    GoBack();
+    return 0;
+  }
+  if (code == BN_CLICKED && OnButton(id)) return 0;
+  bool channel = id == ControlId(RedEdit) || id == ControlId(GreenEdit) || id == ControlId(BlueEdit);
+  if (code == EN_CHANGE && channel) {
+    InvalidateMain();  // the swatch shows the colour being typed
+    return 0;
+  }
+  return DefWindowProcW(window, WM_COMMAND, wParam, lParam);
+}
+
+LRESULT OnClose(WindowHandle window) {
+  DestroyWindow(window);
+  return 0;
+}
+
+LRESULT OnDestroy() {
+  Program& p = State();
+  if (!IsNull(p.MenuBar)) DestroyWindow(p.MenuBar);
+  p.MenuBar = WindowHandle{};
+  DeleteProgramFonts();
+  p.Main = WindowHandle{};
+  PostQuitMessage(0);
+  return 0;
+}
+
+}  // namespace
+
+Program& State() {
+  static Program program;
+  return program;
+}
+
+LRESULT MainWindowProc(WindowHandle window, std::uint32_t message, WPARAM wParam, LPARAM lParam) {
+  Program& p = State();
+  switch (message) {
+    case WM_CREATE: return OnCreate(window);
+    case WM_SIZE: return OnSize();
+    case WM_ACTIVATE: return SHHandleWMActivate(window, wParam, lParam, &p.ActivateInfo, 0);
+    case WM_SETTINGCHANGE: return SHHandleWMSettingChange(window, wParam, lParam, &p.ActivateInfo);
+    case WM_NOTIFY: return OnNotify(window, lParam);
+    case WM_COMMAND: return OnCommand(window, wParam, lParam);
+    case WM_CLOSE: return OnClose(window);
+    case WM_DESTROY: return OnDestroy();
+    default: return DefWindowProcW(window, message, wParam, lParam);
+  }
+}
+
+}  // namespace ostrel::cfg

@@ -1,0 +1,87 @@
+// The settings program's process-wide state, its scaling and layout helpers, and the view routine.
+#pragma once
+
+#include <vector>
+
+#include "config/config.h"
+#include "platform/controls.h"
+#include "settings/settings.h"
+
+namespace ostrel::cfg {
+
+// Kinds of settings-list rows; a row's kind is its image index and, while its
+// editor is open, the value of OpenEditor.
+enum RowKind : int {
+  Toggle = -1,
+  FontRow = 1,
+  ColourRow = 2,
+  FormatRow = 3,
+  ChoiceRow = 4,
+  NumberRow = 5,
+  MarginsRow = 6,
+  NewShortcutEditor = 7,
+  FileRow = 8,
+};
+
+constexpr int kNoEditor = -1;
+constexpr int kNoBlock = -1;
+constexpr int kLauncherPage = Launcher - 1;
+constexpr int kTextCapacity = 260;  // captions, paths and edit texts read back
+constexpr int kEditValueCapacity = 100;  // numbers and formats typed into edits
+
+struct Program {
+  pf::WindowHandle Main{};
+  pf::WindowHandle MenuBar{};
+  pf::ModuleHandle Instance{};
+  pf::SHACTIVATEINFO ActivateInfo;
+  int CurrentTab = 0;
+  int OpenBlock = kNoBlock;
+  int OpenEditor = kNoEditor;
+  pf::WindowHandle Handles[ControlCount] = {};
+  ostrel::Settings Settings;
+  // The Launcher page's side of the launcher list, edited until the page's OK.
+  std::vector<LauncherEntry> WorkingLaunchers;
+  // The folder the file browser shows ("" = the top folder).
+  char16_t CurrentFolder[pf::MAX_PATH] = {};
+  pf::FontHandle NameFont{};
+  pf::FontHandle TitleFont{};
+  pf::FontHandle HelpFont{};
+};
+
+Program& State();
+inline pf::WindowHandle Ctl(Control control) { return State().Handles[control]; }
+
+// Design pixels at 96 dots per inch scaled by the screen's density.
+int ScaleX(int n);
+int ScaleY(int n);
+
+// The main window's client rectangle and the width of a third of an editor line.
+struct Frame {
+  int L = 0;
+  int T = 0;
+  int R = 0;
+  int B = 0;
+  int ThirdWidth = 0;
+};
+Frame ClientFrame();
+
+// layout.cpp
+void CreateControls(const Frame& frame);
+void RefitTabStrip();
+void RelayoutControls();
+
+// view.cpp
+void ShowCurrentView();
+void InvalidateMain();
+void SetTitle(const char16_t* text);
+
+// program_fonts.cpp
+void CreateProgramFonts();
+void DeleteProgramFonts();
+void FillFaceNames();
+
+// about_tab.cpp
+const char16_t* AboutText(Control label);
+void PrepareAboutControls();
+
+}  // namespace ostrel::cfg

@@ -1,0 +1,546 @@
+// Host windows: classes, creation and destruction, placement, text, messages and the message loop, menu bar and resources.
+#include "platform/host/host_controls.h"
+
+#include <algorithm>
+
+#include "platform/gdi.h"
+#include "platform/host/memory_registry.h"
+#include "platform/text.h"
+
+namespace pf::host {
+
+namespace {
+
+constexpr const char16_t* kMenuBarClass = u"HostMenuBar";
+constexpr const char16_t* kSipClass = u"SIPPREF";
+constexpr std::uintptr_t kIconBase = 0x1C00000;
+
+bool SameName(const std::u16string& a, const std::u16string& b) { return FoldCase(a) == FoldCase(b); }
+
+bool IsCommonControl(const std::u16string& name) {
+  return SameName(name, WC_LISTVIEW) || SameName(name, WC_TABCONTROL) ||
+         SameName(name, UPDOWN_CLASS);
+}
+
+bool IsBasicControl(const std::u16string& name) {
+  return SameName(name, WC_STATIC) || SameName(name, WC_BUTTON) || SameName(name, WC_EDIT) ||
+         SameName(name, WC_COMBOBOX);
+}
+
+std::u16string TextOf(const char16_t* text) { return text ? std::u16string(text) : std::u16string(); }
+
+}  // namespace
+
+bool HostWindow::Is(const char16_t* cls) const { return SameName(className, cls); }
+
+HostControls::HostControls() = default;
+HostControls::~HostControls() = default;
+
+HostWindow* HostControls::Find(WindowHandle window) {
+  auto it = windows_.find(static_cast<std::uintptr_t>(window));
+  return it == windows_.end() ? nullptr : it->second.get();
+}
+
+const HostWindow* HostControls::Find(WindowHandle window) const {
+  auto it = windows_.find(static_cast<std::uintptr_t>(window));
+  return it == windows_.end() ? nullptr : it->second.get();
+}
+
+const HostWindow* HostControls::Window(WindowHandle window) const { return Find(window); }
+
+HostWindow* HostControls::FindOf(WindowHandle window, const char16_t* cls) {
+  HostWindow* w = Find(window);
+  return (w != nullptr && w->Is(cls)) ? w : nullptr;
+}
+
+int HostControls::Dpi(int axis) const {
+  SurfaceHandle screen = pf::GetDC(WindowHandle{});
+  int dpi = pf::GetDeviceCaps(screen, axis);
+  pf::ReleaseDC(WindowHandle{}, screen);
+  return dpi;
+}
+
+void HostControls::SetScreenSize(int width, int height) {
+  screen_.cx = width;
+  screen_.cy = height;
+}
+
+// ---- Classes and windows ----
+
+std::uint16_t HostControls::RegisterClassW(const WNDCLASSW* windowClass) {
+  if (windowClass == nullptr || windowClass->lpszClassName == nullptr ||
+      windowClass->lpfnWndProc == nullptr) {
+    return 0;
+  }
+  std::u16string name = windowClass->lpszClassName;
+  for (const ClassInfo& c : classes_) {
+    if (SameName(c.name, name)) return 0;  // already registered
+  }
+  classes_.push_back({name, windowClass->lpfnWndProc});
+  return static_cast<std::uint16_t>(0xC000 + classes_.size());
+}
+
+bool HostControls::UnregisterClass(const char16_t* className) {
+  if (className == nullptr) return false;
+  for (WindowHandle h : order_) {
+    const HostWindow* w = Find(h);
+    if (w != nullptr && w->proc != nullptr && SameName(w->className, className)) return false;
+  }
+  for (auto it = classes_.begin(); it != classes_.end(); ++it) {
+    if (SameName(it->name, className)) {
+      classes_.erase(it);
+      return true;
+    }
+  }
+  return false;
+}
+
+bool HostControls::KnownClass(const std::u16string& name, WNDPROC* proc) const {
+  *proc = nullptr;
+  for (const ClassInfo& c : classes_) {
+    if (SameName(c.name, name)) {
+      *proc = c.proc;
+      return true;
+    }
+  }
+  if (IsBasicControl(name) || SameName(name, kMenuBarClass)) return true;
+  if (IsCommonControl(name)) return commonControls_;
+  if (SameName(name, kSipClass)) return extraControls_;
+  return false;
+}
+
+WindowHandle HostControls::CreateWindowExW(std::uint32_t exStyle, const char16_t* className,
+                                           const char16_t* windowName, std::uint32_t style, int x,
+                                           int y, int width, int height, WindowHandle parent,
+                                           std::uintptr_t menuOrId, ModuleHandle,
+                                           void* param) {
+  WNDPROC proc = nullptr;
+  if (className == nullptr || !KnownClass(className, &proc)) return WindowHandle{};
+  bool child = (style & WS_CHILD) != 0;
+  if (child && Find(parent) == nullptr) return WindowHandle{};
+  if (!child) {
+    if (x == CW_USEDEFAULT) x = y = 0;
+    if (width == CW_USEDEFAULT) {
+      width = screen_.cx - x;
+      height = screen_.cy - y;
+    }
+  }
+  auto window = std::make_unique<HostWindow>();
+  window->handle = WindowHandle(nextHandle_ += 4);
+  window->className = className;
+  window->text = TextOf(windowName);
+  window->style = style;
+  window->exStyle = exStyle;
+  window->rect = RECT{x, y, x + width, y + height};
+  window->parent = child ? parent : WindowHandle{};
+  window->owner = child ? WindowHandle{} : parent;
+  window->id = child ? static_cast<int>(menuOrId) : 0;
+  window->proc = proc;
+  if (window->Is(WC_COMBOBOX)) window->text.clear();  // a drop-down list shows its selection
+  WindowHandle handle = window->handle;
+  windows_[static_cast<std::uintptr_t>(handle)] = std::move(window);
+  order_.push_back(handle);
+  if (proc != nullptr) {
+    if (proc(handle, WM_CREATE, 0, reinterpret_cast<LPARAM>(param)) == -1) {
+      DestroyWindow(handle);
+      return WindowHandle{};
+    }
+    if (HostWindow* created = Find(handle)) {
+      RECT r = created->rect;
+      proc(handle, WM_SIZE, 0, MAKELPARAM(r.right - r.left, r.bottom - r.top));
+    }
+  }
+  return Find(handle) ? handle : WindowHandle{};
+}
+
+void HostControls::Remove(WindowHandle window) {
+  windows_.erase(static_cast<std::uintptr_t>(window));
+  order_.erase(std::remove(order_.begin(), order_.end(), window), order_.end());
+  queue_.erase(std::remove_if(queue_.begin(), queue_.end(),
+                              [window](const Posted& p) { return p.msg.hwnd == window; }),
+               queue_.end());
+}
+
+int HostControls::DestroyWindow(WindowHandle window) {
+  if (Find(window) == nullptr) return 0;
+  // Owned windows go first, then the window hears WM_DESTROY, then its children.
+  std::vector<WindowHandle> owned;
+  for (WindowHandle h : order_) {
+    const HostWindow* w = Find(h);
+    if (w != nullptr && w->owner == window) owned.push_back(h);
+  }
+  for (WindowHandle h : owned) DestroyWindow(h);
+  if (HostWindow* w = Find(window)) {
+    if (w->proc != nullptr) w->proc(window, WM_DESTROY, 0, 0);
+  }
+  std::vector<WindowHandle> children;
+  for (WindowHandle h : order_) {
+    const HostWindow* w = Find(h);
+    if (w != nullptr && w->parent == window) children.push_back(h);
+  }
+  for (WindowHandle h : children) DestroyWindow(h);
+  Remove(window);
+  return 1;
+}
+
+int HostControls::IsWindow(WindowHandle window) { return Find(window) != nullptr; }
+
+int HostControls::ShowWindow(WindowHandle window, int command) {
+  HostWindow* w = Find(window);
+  if (w == nullptr) return 0;
+  bool wasVisible = w->Visible();
+  if (command == SW_HIDE) {
+    w->style &= ~WS_VISIBLE;
+  } else {
+    w->style |= WS_VISIBLE;
+  }
+  return wasVisible ? 1 : 0;
+}
+
+int HostControls::UpdateWindow(WindowHandle window) { return Find(window) != nullptr; }
+
+int HostControls::EnableWindow(WindowHandle window, int enable) {
+  HostWindow* w = Find(window);
+  if (w == nullptr) return 0;
+  bool wasDisabled = !w->Enabled();
+  if (enable) {
+    w->style &= ~WS_DISABLED;
+  } else {
+    w->style |= WS_DISABLED;
+  }
+  return wasDisabled ? 1 : 0;
+}
+
+int HostControls::IsWindowVisible(WindowHandle window) {
+  for (const HostWindow* w = Find(window); w != nullptr; w = Find(w->parent)) {
+    if (!w->Visible()) return 0;
+    if (IsNull(w->parent)) return 1;
+  }
+  return 0;
+}
+
+int HostControls::IsWindowEnabled(WindowHandle window) {
+  const HostWindow* w = Find(window);
+  return (w != nullptr && w->Enabled()) ? 1 : 0;
+}
+
+int HostControls::MoveWindow(WindowHandle window, int x, int y, int width, int height, int) {
+  return SetWindowPos(window, WindowHandle{}, x, y, width, height, SWP_NOZORDER);
+}
+
+int HostControls::SetWindowPos(WindowHandle window, WindowHandle, int x, int y, int cx, int cy,
+                               std::uint32_t flags) {
+  HostWindow* w = Find(window);
+  if (w == nullptr) return 0;
+  RECT old = w->rect;
+  int width = (flags & SWP_NOSIZE) ? old.right - old.left : cx;
+  int height = (flags & SWP_NOSIZE) ? old.bottom - old.top : cy;
+  if (flags & SWP_NOMOVE) {
+    x = old.left;
+    y = old.top;
+  }
+  w->rect = RECT{x, y, x + width, y + height};
+  bool resized = width != old.right - old.left || height != old.bottom - old.top;
+  if (resized && w->proc != nullptr) {
+    w->proc(window, WM_SIZE, 0, MAKELPARAM(width, height));
+  }
+  return 1;
+}
+
+int HostControls::GetWindowRect(WindowHandle window, RECT* rect) {
+  const HostWindow* w = Find(window);
+  if (w == nullptr || rect == nullptr) return 0;
+  *rect = w->rect;
+  for (const HostWindow* p = Find(w->parent); p != nullptr; p = Find(p->parent)) {
+    rect->left += p->rect.left;
+    rect->right += p->rect.left;
+    rect->top += p->rect.top;
+    rect->bottom += p->rect.top;
+  }
+  return 1;
+}
+
+int HostControls::GetClientRect(WindowHandle window, RECT* rect) {
+  const HostWindow* w = Find(window);
+  if (w == nullptr || rect == nullptr) return 0;
+  *rect = RECT{0, 0, w->rect.right - w->rect.left, w->rect.bottom - w->rect.top};
+  return 1;
+}
+
+// Windows here have no borders or captions: a client area starts at the window's corner.
+POINT HostControls::ClientOrigin(WindowHandle window) const {
+  POINT origin;
+  for (const HostWindow* w = Find(window); w != nullptr; w = Find(w->parent)) {
+    origin.x += w->rect.left;
+    origin.y += w->rect.top;
+  }
+  return origin;
+}
+
+int HostControls::MapWindowPoints(WindowHandle from, WindowHandle to, POINT* points,
+                                  unsigned count) {
+  if (points == nullptr) return 0;
+  POINT a = ClientOrigin(from);
+  POINT b = ClientOrigin(to);
+  for (unsigned i = 0; i < count; ++i) {
+    points[i].x += a.x - b.x;
+    points[i].y += a.y - b.y;
+  }
+  return 1;
+}
+
+int HostControls::SetWindowTextW(WindowHandle window, const char16_t* text) {
+  HostWindow* w = Find(window);
+  if (w == nullptr || w->Is(WC_COMBOBOX)) return 0;
+  w->text = TextOf(text);
+  if (w->Is(WC_EDIT)) Command(window, EN_CHANGE);  // as an edit does for new text
+  return 1;
+}
+
+int HostControls::GetWindowTextW(WindowHandle window, char16_t* buffer, int capacity) {
+  if (buffer == nullptr || capacity <= 0) return 0;
+  buffer[0] = 0;
+  const HostWindow* w = Find(window);
+  if (w == nullptr) return 0;
+  std::u16string text = w->text;
+  if (w->Is(WC_COMBOBOX)) {
+    bool chosen = w->comboSelection >= 0 && w->comboSelection < static_cast<int>(w->entries.size());
+    text = chosen ? w->entries[w->comboSelection] : std::u16string();
+  }
+  return static_cast<int>(CopyText(buffer, static_cast<std::size_t>(capacity), text.c_str()));
+}
+
+WindowHandle HostControls::GetDlgItem(WindowHandle parent, int id) {
+  for (WindowHandle h : order_) {
+    const HostWindow* w = Find(h);
+    if (w != nullptr && w->parent == parent && !IsNull(parent) && w->id == id) return h;
+  }
+  return WindowHandle{};
+}
+
+int HostControls::GetDlgCtrlID(WindowHandle window) {
+  const HostWindow* w = Find(window);
+  return w == nullptr ? 0 : w->id;
+}
+
+void HostControls::SetWindowFont(WindowHandle window, FontHandle font, int) {
+  if (HostWindow* w = Find(window)) w->font = font;
+}
+
+// ---- Messages ----
+
+LRESULT HostControls::SendMessageW(WindowHandle window, std::uint32_t message, WPARAM wParam,
+                                   LPARAM lParam) {
+  HostWindow* w = Find(window);
+  if (w == nullptr || w->proc == nullptr) return 0;
+  return w->proc(window, message, wParam, lParam);
+}
+
+int HostControls::PostMessageW(WindowHandle window, std::uint32_t message, WPARAM wParam,
+                               LPARAM lParam) {
+  if (window == HWND_BROADCAST) {
+    broadcasts_.push_back({message, wParam, lParam});
+    return 1;
+  }
+  if (Find(window) == nullptr) return 0;
+  Posted p;
+  p.msg.hwnd = window;
+  p.msg.message = message;
+  p.msg.wParam = wParam;
+  p.msg.lParam = lParam;
+  queue_.push_back(p);
+  return 1;
+}
+
+LRESULT HostControls::DefWindowProcW(WindowHandle window, std::uint32_t message, WPARAM, LPARAM) {
+  if (message == WM_CLOSE) DestroyWindow(window);
+  return 0;
+}
+
+void HostControls::PostQuitMessage(int exitCode) {
+  quitPosted_ = true;
+  quitCode_ = exitCode;
+}
+
+int HostControls::GetMessageW(MSG* msg, WindowHandle, std::uint32_t, std::uint32_t) {
+  if (msg == nullptr) return -1;
+  for (;;) {
+    if (!queue_.empty()) {
+      *msg = queue_.front().msg;
+      queue_.pop_front();
+      return 1;
+    }
+    if (quitPosted_) {
+      quitPosted_ = false;
+      *msg = MSG{};
+      msg->message = WM_QUIT;
+      msg->wParam = static_cast<WPARAM>(quitCode_);
+      return 0;
+    }
+    if (!userInput_ || !userInput_()) {
+      *msg = MSG{};
+      msg->message = WM_QUIT;
+      return 0;
+    }
+  }
+}
+
+int HostControls::TranslateMessage(const MSG*) { return 0; }
+
+LRESULT HostControls::DispatchMessageW(const MSG* msg) {
+  return msg == nullptr ? 0 : SendMessageW(msg->hwnd, msg->message, msg->wParam, msg->lParam);
+}
+
+void HostControls::DispatchPosted() {
+  while (!queue_.empty()) {
+    MSG msg = queue_.front().msg;
+    queue_.pop_front();
+    DispatchMessageW(&msg);
+  }
+}
+
+// ---- Other instances, resources, metrics ----
+
+WindowHandle HostControls::AddForeignWindow(const std::u16string& className,
+                                            const std::u16string& title) {
+  auto window = std::make_unique<HostWindow>();
+  window->handle = WindowHandle(nextHandle_ += 4);
+  window->className = className;
+  window->text = title;
+  window->style = WS_VISIBLE;
+  WindowHandle handle = window->handle;
+  windows_[static_cast<std::uintptr_t>(handle)] = std::move(window);
+  order_.push_back(handle);
+  return handle;
+}
+
+WindowHandle HostControls::FindWindowW(const char16_t* className, const char16_t* windowName) {
+  for (WindowHandle h : order_) {
+    const HostWindow* w = Find(h);
+    if (w == nullptr || !IsNull(w->parent)) continue;
+    if (className != nullptr && !SameName(w->className, className)) continue;
+    if (windowName != nullptr && w->text != windowName) continue;
+    return h;
+  }
+  return WindowHandle{};
+}
+
+int HostControls::SetForegroundWindow(WindowHandle window) {
+  foreground_ = window;
+  // The low bit asks for the window's owned windows too; it is no part of the handle.
+  return Find(WindowHandle(static_cast<std::uintptr_t>(window) & ~std::uintptr_t{1})) != nullptr;
+}
+
+IconHandle HostControls::LoadIconW(ModuleHandle, std::uintptr_t resourceId) {
+  // Resource icons are shared and never destroyed; one handle per resource.
+  return IconHandle(kIconBase + resourceId * 4);
+}
+
+CursorHandle HostControls::LoadCursorW(ModuleHandle, std::uintptr_t resourceId) {
+  return (resourceId == IDC_ARROW || resourceId == IDC_WAIT) ? CursorHandle(resourceId)
+                                                             : CursorHandle{};
+}
+
+CursorHandle HostControls::SetCursor(CursorHandle cursor) {
+  CursorHandle previous = cursor_;
+  cursor_ = cursor;
+  if (cursor == CursorHandle(IDC_WAIT) && previous != cursor) ++waitCursorShows_;
+  return previous;
+}
+
+int HostControls::GetSystemMetrics(int index) {
+  switch (index) {
+    case SM_CXSCREEN: return screen_.cx;
+    case SM_CYSCREEN: return screen_.cy;
+    case SM_CXICON: return 32 * Dpi(LOGPIXELSX) / 96;
+    case SM_CYICON: return 32 * Dpi(LOGPIXELSY) / 96;
+    default: return 0;
+  }
+}
+
+int HostControls::InitCommonControls() {
+  commonControls_ = true;
+  return 1;
+}
+
+int HostControls::SHInitExtraControls() {
+  extraControls_ = true;
+  return 1;
+}
+
+// The host carries no resources: every menu-bar template stands for the two
+// soft keys of the program's bar, 40000 "OK" and 40001 "Cancel".
+int HostControls::SHCreateMenuBar(SHMENUBARINFO* info) {
+  if (info == nullptr || menuBarFails_ || Find(info->hwndParent) == nullptr) return 0;
+  int height = 26 * Dpi(LOGPIXELSY) / 96;
+  WindowHandle bar = CreateWindowExW(0, kMenuBarClass, u"", WS_VISIBLE, 0, screen_.cy - height,
+                                     screen_.cx, height, info->hwndParent, 0, ModuleHandle{},
+                                     nullptr);
+  HostWindow* w = Find(bar);
+  if (w == nullptr) return 0;
+  w->softKeys = {{40000, u"OK"}, {40001, u"Cancel"}};
+  info->hwndMB = bar;
+  return 1;
+}
+
+WindowHandle HostControls::MenuBarOf(WindowHandle owner) const {
+  for (WindowHandle h : order_) {
+    const HostWindow* w = Find(h);
+    if (w != nullptr && w->owner == owner && w->Is(kMenuBarClass)) return h;
+  }
+  return WindowHandle{};
+}
+
+int HostControls::ToolBarSetButtonInfo(WindowHandle bar, int command,
+                                       const TBBUTTONINFOW* info) {
+  HostWindow* w = FindOf(bar, kMenuBarClass);
+  if (w == nullptr || info == nullptr) return 0;
+  for (SoftKey& key : w->softKeys) {
+    if (key.command != command) continue;
+    if ((info->dwMask & TBIF_TEXT) && info->pszText != nullptr) key.text = info->pszText;
+    if (info->dwMask & TBIF_COMMAND) key.command = info->idCommand;
+    return 1;
+  }
+  return 0;
+}
+
+// There is no input panel on the host: nothing to resize.
+int HostControls::SHHandleWMActivate(WindowHandle, WPARAM, LPARAM, SHACTIVATEINFO*, std::uint32_t) {
+  return 1;
+}
+
+int HostControls::SHHandleWMSettingChange(WindowHandle, WPARAM, LPARAM, SHACTIVATEINFO*) {
+  return 1;
+}
+
+void HostControls::Reset() {
+  userInput_ = nullptr;
+  std::vector<WindowHandle> tops;
+  for (WindowHandle h : order_) {
+    const HostWindow* w = Find(h);
+    if (w != nullptr && IsNull(w->parent) && IsNull(w->owner)) tops.push_back(h);
+  }
+  for (WindowHandle h : tops) DestroyWindow(h);
+  windows_.clear();
+  order_.clear();
+  classes_.clear();
+  queue_.clear();
+  broadcasts_.clear();
+  screen_ = SIZE{240, 320};
+  foreground_ = WindowHandle{};
+  cursor_ = CursorHandle{};
+  waitCursorShows_ = 0;
+  commonControls_ = extraControls_ = menuBarFails_ = quitPosted_ = false;
+  quitCode_ = 0;
+}
+
+HostControls& HostControlStore() {
+  static HostControls controls;
+  return controls;
+}
+
+}  // namespace pf::host
+
+namespace pf {
+ControlsService& PlatformControls() { return host::HostControlStore(); }
+}  // namespace pf

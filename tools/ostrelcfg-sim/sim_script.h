@@ -1,0 +1,35 @@
+// The simulator's script: a person's actions on the settings program's controls, parsed and performed.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "config/config.h"
+
+namespace ostrel::sim {
+
+// Bad input: the message is the one line the tool prints.
+class InputError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+enum class Verb { Tab, Select, Check, DoubleTap, Press, Type, Choose, ChooseText, Tick, Ok, Cancel, Resize };
+
+struct Action {
+  Verb verb = Verb::Ok;
+  cfg::Control control = cfg::TitleLabel;
+  int first = 0;   // tab, row, index, width
+  int second = 0;  // 0|1, height
+  std::u16string text;
+};
+
+// Parses "tab 1; select PagesList 2; ok"; throws InputError on bad input.
+std::vector<Action> ParseScript(const std::string& script);
+
+// Performs one action on the running program; an action on a hidden or
+// disabled control does nothing.
+void Perform(const Action& action);
+
+}  // namespace ostrel::sim
