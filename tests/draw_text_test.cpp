@@ -5,30 +5,19 @@
 #include "platform/host/png_io.h"
 #include "platform/host/raster_log.h"
 #include "tests/draw_support.h"
+#include "tests/draw_tahoma_extents.h"
 
 namespace ostrel::testing {
 namespace {
 
 using pf::RECT;
 
-const std::u16string kOffline = u"Телефон выключен";
+const std::u16string kOffline = kOfflineText;
 
-// Extents measured with the platform's GDI (under Wine, the same Tahoma file
-// and FreeType) for heights and weights the item uses.
-struct ExtentCase {
-  int height;
-  int weight;
-  int cell;   // the cell height of any text
-  int zero;   // width of "0"
-  int clock;  // width of "00:00:00"
-  int offline;
-  int mixed;  // width of "AVWaw 1%"
-};
-
-class TahomaExtents : public DrawTest, public ::testing::WithParamInterface<ExtentCase> {};
+class TahomaExtents : public DrawTest, public ::testing::WithParamInterface<TahomaExtent> {};
 
 TEST_P(TahomaExtents, MatchThePlatformPixelForPixel) {
-  const ExtentCase& c = GetParam();
+  const TahomaExtent& c = GetParam();
   pf::SurfaceHandle dc = Surface(4, 4);
   UseFont(dc, u"Tahoma", c.height, c.weight);
   EXPECT_EQ(Extent(dc, u"0").cy, c.cell);
@@ -39,17 +28,7 @@ TEST_P(TahomaExtents, MatchThePlatformPixelForPixel) {
   Deselect(dc);
 }
 
-INSTANTIATE_TEST_SUITE_P(Heights, TahomaExtents,
-                         ::testing::Values(ExtentCase{-10, 400, 12, 5, 36, 93, 51},
-                                           ExtentCase{-10, 700, 12, 6, 42, 107, 59},
-                                           ExtentCase{-11, 400, 13, 6, 42, 108, 60},
-                                           ExtentCase{-21, 400, 25, 11, 80, 195, 110},
-                                           ExtentCase{-21, 700, 25, 13, 92, 220, 126},
-                                           ExtentCase{-40, 400, 48, 22, 160, 366, 208},
-                                           ExtentCase{-80, 700, 97, 51, 364, 832, 480},
-                                           ExtentCase{13, 400, 13, 6, 42, 108, 60},
-                                           ExtentCase{20, 400, 19, 9, 66, 149, 85},
-                                           ExtentCase{20, 700, 19, 10, 72, 173, 97}));
+INSTANTIATE_TEST_SUITE_P(Heights, TahomaExtents, ::testing::ValuesIn(kTahomaExtents));
 
 TEST_F(DrawTest, TahomaComesFromWinesFontFolderWithItsOwnBoldFace) {
   pf::LOGFONTW lf;
