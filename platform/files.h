@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "platform/clock.h"  // FILETIME
 #include "platform/types.h"
 
 namespace pf {
@@ -17,11 +18,6 @@ constexpr std::uint32_t FILE_ATTRIBUTE_DIRECTORY = 0x0010;
 constexpr std::uint32_t FILE_ATTRIBUTE_ARCHIVE = 0x0020;
 constexpr std::uint32_t FILE_ATTRIBUTE_NORMAL = 0x0080;
 constexpr std::uint32_t INVALID_FILE_ATTRIBUTES = 0xFFFFFFFFu;
-
-struct FILETIME {
-  std::uint32_t dwLowDateTime = 0;
-  std::uint32_t dwHighDateTime = 0;
-};
 
 struct WIN32_FIND_DATAW {
   std::uint32_t dwFileAttributes = 0;
