@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -19,6 +22,31 @@
 #include "platform/text.h"
 
 namespace ostrel::testing {
+
+// A device root in a fresh temporary folder, removed again at the end.
+class DeviceFolder {
+ public:
+  DeviceFolder() {
+    char pattern[] = "/tmp/ostrelcfg-device-XXXXXX";
+    root_ = ::mkdtemp(pattern);
+    Use();
+  }
+  // Makes this folder the device root (again, after a reset of the file system).
+  void Use() const { pf::host::HostFileSystem().SetDeviceRoot(root_); }
+  ~DeviceFolder() { std::filesystem::remove_all(root_); }
+  // "Windows/clock.exe": the file and the folders on its way.
+  void File(const std::string& path) const {
+    std::filesystem::path full = std::filesystem::path(root_) / path;
+    std::filesystem::create_directories(full.parent_path());
+    std::ofstream(full) << "x";
+  }
+  void Folder(const std::string& path) const {
+    std::filesystem::create_directories(std::filesystem::path(root_) / path);
+  }
+
+ private:
+  std::string root_;
+};
 
 struct ShownRow {
   std::u16string caption;
