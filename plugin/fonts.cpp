@@ -1,0 +1,92 @@
+// Density scaling, fonts made from a FontSpec, and text measuring for the item's drawing.
+#include "plugin/fonts.h"
+
+#include <cstdint>
+#include <limits>
+
+#include "platform/draw.h"
+#include "platform/gdi.h"
+#include "platform/text.h"
+
+namespace ostrel {
+
+namespace {
+
+constexpr int kDesignDpi = 96;
+constexpr int kPointsPerInch = 72;
+
+// A 64-bit result brought back into the 32-bit range (sizes are stored
+// unchecked for some blocks, so the product may not fit).
+std::int32_t Clamp32(std::int64_t value) {
+  if (value > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
+  if (value < std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
+  return static_cast<std::int32_t>(value);
+}
+
+// Character height (negative: without internal leading) for a size in points.
+std::int32_t CharacterHeight(std::int32_t points, int dpi) {
+  return Clamp32(-(static_cast<std::int64_t>(points) * dpi / kPointsPerInch));
+}
+
+}  // namespace
+
+int ScreenDensity(int index) {
+  pf::SurfaceHandle screen = pf::GetDC(pf::WindowHandle{});
+  int dpi = pf::GetDeviceCaps(screen, index);
+  pf::ReleaseDC(pf::WindowHandle{}, screen);
+  return dpi;
+}
+
+int ScaleByDpi(int value) {
+  return Clamp32(static_cast<std::int64_t>(value) * ScreenDensity(pf::LOGPIXELSY) / kDesignDpi);
+}
+
+pf::FontHandle CreateSpecFont(pf::SurfaceHandle surface, const FontSpec& spec) {
+  pf::LOGFONTW font;
+  pf::GetObjectW(pf::GetStockObject(pf::SYSTEM_FONT), sizeof(font), &font);
+  font.lfHeight = CharacterHeight(spec.Size, pf::GetDeviceCaps(surface, pf::LOGPIXELSY));
+  font.lfWeight = spec.Bold != 0 ? pf::FW_BOLD : pf::FW_NORMAL;
+  font.lfQuality = spec.ClearType != 0 ? pf::CLEARTYPE_QUALITY : pf::DEFAULT_QUALITY;
+  // The face field holds 31 units and a terminator; a longer name is cut.
+  pf::CopyText(font.lfFaceName, pf::LF_FACESIZE, spec.FaceName);
+  return pf::CreateFontIndirectW(&font);
+}
+
+pf::SIZE MeasureText(pf::SurfaceHandle surface, const char16_t* text) {
+  pf::SIZE size;
+  pf::GetTextExtentExPointW(surface, text, static_cast<int>(pf::TextLength(text)), 0, nullptr,
+                            nullptr, &size);
+  return size;
+}
+
+int LineHeight(pf::SurfaceHandle surface, const FontSpec& spec) {
+  pf::FontHandle font = CreateSpecFont(surface, spec);
+  if (pf::IsNull(font)) return 0;
+  pf::FontHandle previous = pf::SelectObject(surface, font);
+  pf::SIZE size = MeasureText(surface, u"0");
+  pf::SelectObject(surface, previous);
+  pf::DeleteObject(font);
+  return size.cy;
+}
+
+PaintFonts::~PaintFonts() {
+  if (selected_) pf::SelectObject(surface_, previous_);
+  for (pf::FontHandle font : fonts_) pf::DeleteObject(font);
+}
+
+pf::FontHandle PaintFonts::Make(const FontSpec& spec) {
+  pf::FontHandle font = CreateSpecFont(surface_, spec);
+  if (!pf::IsNull(font)) fonts_.push_back(font);
+  return font;
+}
+
+void PaintFonts::Use(pf::FontHandle font) {
+  if (pf::IsNull(font)) return;
+  pf::FontHandle previous = pf::SelectObject(surface_, font);
+  if (!selected_) {
+    previous_ = previous;
+    selected_ = true;
+  }
+}
+
+}  // namespace ostrel

@@ -1,0 +1,50 @@
+// Density scaling, fonts made from a FontSpec, and text measuring for the item's drawing.
+#pragma once
+
+#include <vector>
+
+#include "platform/types.h"
+#include "settings/settings.h"
+
+namespace ostrel {
+
+// The screen's density for a GetDeviceCaps index (LOGPIXELSX or LOGPIXELSY),
+// asked anew on every call.
+int ScreenDensity(int index);
+
+// Design pixels at 96 dpi scaled by the screen's vertical density; the
+// quotient truncates toward zero, negative values too.
+int ScaleByDpi(int value);
+
+// A font for the spec on the given surface, derived from the stock system
+// font; the caller deletes it. Null when the platform refuses the font.
+pf::FontHandle CreateSpecFont(pf::SurfaceHandle surface, const FontSpec& spec);
+
+// Height of the text "0" in the spec's font: the line height of the layout.
+int LineHeight(pf::SurfaceHandle surface, const FontSpec& spec);
+
+// Size of a text in the surface's selected font (an empty text measures with
+// zero length).
+pf::SIZE MeasureText(pf::SurfaceHandle surface, const char16_t* text);
+
+// The fonts of one block paint: made from specs, selected in turn, and at the
+// end the surface's own font selected again and every font deleted.
+class PaintFonts {
+ public:
+  explicit PaintFonts(pf::SurfaceHandle surface) : surface_(surface) {}
+  ~PaintFonts();
+  PaintFonts(const PaintFonts&) = delete;
+  PaintFonts& operator=(const PaintFonts&) = delete;
+
+  pf::FontHandle Make(const FontSpec& spec);
+  // Selects a font made here; a null font leaves the selection as it is.
+  void Use(pf::FontHandle font);
+
+ private:
+  pf::SurfaceHandle surface_;
+  pf::FontHandle previous_{};
+  bool selected_ = false;
+  std::vector<pf::FontHandle> fonts_;
+};
+
+}  // namespace ostrel
