@@ -454,6 +454,8 @@ int HostControls::GetSystemMetrics(int index) {
     case SM_CYSCREEN: return screen_.cy;
     case SM_CXICON: return 32 * Dpi(LOGPIXELSX) / 96;
     case SM_CYICON: return 32 * Dpi(LOGPIXELSY) / 96;
+    case SM_CXSMICON: return 16 * Dpi(LOGPIXELSX) / 96;
+    case SM_CYSMICON: return 16 * Dpi(LOGPIXELSY) / 96;
     default: return 0;
   }
 }

@@ -1,0 +1,24 @@
+// The item window's message handlers shared between its source files.
+#pragma once
+
+#include "platform/types.h"
+
+namespace ostrel {
+
+// One paint routine for WM_PAINT (target null: the window's own paint
+// context) and WM_PRINTCLIENT (target: the surface to print into).
+void PaintItem(pf::WindowHandle window, pf::SurfaceHandle target);
+// The shell's watermark over the whole client area of a surface.
+void DrawWatermark(pf::WindowHandle window, pf::SurfaceHandle surface);
+
+void OnPenDown(pf::WindowHandle window, int x, int y);
+void OnPenMove(pf::WindowHandle window, int x, int y);
+void OnPenUp(pf::WindowHandle window, int x, int y);
+
+// Asks for a repaint of the whole item, without erasing.
+void RepaintWhole(pf::WindowHandle window);
+
+// Lets go of what a creation made: state images, launcher icons, the menu.
+void ReleaseItemResources();
+
+}  // namespace ostrel

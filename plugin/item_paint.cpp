@@ -1,0 +1,83 @@
+// The item's off-screen paint: the shell's watermark or the highlight colour, the blocks, then one copy to the target.
+#include "platform/controls.h"
+#include "platform/draw.h"
+#include "platform/gdi.h"
+#include "platform/today.h"
+#include "platform/window.h"
+#include "plugin/item_handlers.h"
+#include "plugin/item_state.h"
+#include "plugin/layout.h"
+
+namespace ostrel {
+
+namespace {
+
+pf::RECT ClientOf(pf::WindowHandle window) {
+  pf::RECT client;
+  pf::GetClientRect(window, &client);
+  return client;
+}
+
+// The selection colour over the whole frame; the surface's own background
+// colour is put back afterwards.
+void FillWithHighlight(pf::SurfaceHandle surface, const pf::RECT& client) {
+  const pf::COLORREF previous = pf::SetBkColor(surface, Item().HighlightColor);
+  pf::ExtTextOutW(surface, 0, 0, pf::ETO_OPAQUE, &client, nullptr, 0, nullptr);
+  pf::SetBkColor(surface, previous);
+}
+
+void DrawBackground(pf::WindowHandle window, pf::SurfaceHandle surface) {
+  if (Item().Selected) {
+    FillWithHighlight(surface, ClientOf(window));
+  } else {
+    DrawWatermark(window, surface);
+  }
+}
+
+void CopyFrame(pf::SurfaceHandle target, const pf::RECT& client, pf::SurfaceHandle frame) {
+  pf::BitBlt(target, client.left, client.top, client.right - client.left,
+             client.bottom - client.top, frame, 0, 0, pf::SRCCOPY);
+}
+
+// The finished frame to the window through its paint context (which also
+// tells the platform the window is painted), or to a given surface.
+void ShowFrame(pf::WindowHandle window, pf::SurfaceHandle target, const pf::RECT& client,
+               pf::SurfaceHandle frame) {
+  if (!pf::IsNull(target)) {
+    CopyFrame(target, client, frame);
+    return;
+  }
+  pf::PAINTSTRUCT paint;
+  const pf::SurfaceHandle screen = pf::BeginPaint(window, &paint);
+  if (!pf::IsNull(screen)) CopyFrame(screen, client, frame);
+  pf::EndPaint(window, &paint);
+}
+
+}  // namespace
+
+void DrawWatermark(pf::WindowHandle window, pf::SurfaceHandle surface) {
+  pf::TODAYDRAWWATERMARKINFO info;
+  info.hdc = surface;
+  info.rc = ClientOf(window);
+  info.hwnd = window;
+  pf::SendMessageW(pf::GetParent(window), pf::TODAYM_DRAWWATERMARK, 0,
+                   reinterpret_cast<pf::LPARAM>(&info));
+}
+
+void PaintItem(pf::WindowHandle window, pf::SurfaceHandle target) {
+  const pf::RECT client = ClientOf(window);
+  const pf::SurfaceHandle display = pf::GetDC(window);
+  const pf::SurfaceHandle frame = pf::CreateCompatibleDC(display);
+  const pf::BitmapHandle bitmap =
+      pf::CreateCompatibleBitmap(display, client.right - client.left, client.bottom - client.top);
+  const pf::BitmapHandle previous = pf::SelectObject(frame, bitmap);
+  DrawBackground(window, frame);
+  PaintBlocks(window, frame);
+  ShowFrame(window, target, client, frame);
+  pf::SelectObject(frame, previous);
+  pf::DeleteObject(bitmap);
+  pf::DeleteDC(frame);
+  if (!pf::IsNull(display)) pf::ReleaseDC(window, display);
+}
+
+}  // namespace ostrel

@@ -1,0 +1,195 @@
+// The item window's procedure: creation and destruction, the shell's messages, timer, commands and selection.
+#include "plugin/item_window.h"
+
+#include "platform/draw.h"
+#include "platform/locale.h"
+#include "platform/text.h"
+#include "platform/window.h"
+#include "plugin/item_handlers.h"
+#include "plugin/item_state.h"
+#include "plugin/launcher.h"
+#include "plugin/layout.h"
+#include "plugin/plugin_state.h"
+#include "plugin/state_images.h"
+#include "plugin/taps.h"
+
+namespace ostrel {
+
+namespace {
+
+// Room for any locale's abbreviation before it is cut to its slot.
+constexpr int kDayNameScratch = 80;
+
+// Pen coordinates are the signed 16-bit halves of lParam: with the pen
+// captured, a position left of or above the window is negative.
+int PenX(pf::LPARAM lParam) { return static_cast<std::int16_t>(pf::LOWORD(static_cast<std::uintptr_t>(lParam))); }
+int PenY(pf::LPARAM lParam) { return static_cast<std::int16_t>(pf::HIWORD(static_cast<std::uintptr_t>(lParam))); }
+
+// Abbreviated day names, Monday first; a name longer than its slot is cut.
+void ReadDayNames(ItemState& item) {
+  for (int i = 0; i < 7; ++i) {
+    char16_t name[kDayNameScratch] = {};
+    if (pf::GetLocaleInfoW(pf::LOCALE_USER_DEFAULT, pf::LOCALE_SABBREVDAYNAME1 + i, name,
+                           kDayNameScratch) == 0) {
+      name[0] = 0;
+    }
+    pf::CopyText(item.DayNames[i], kDayNameCapacity, name);
+  }
+}
+
+void CreateContextMenu(ItemState& item) {
+  item.ContextMenu = pf::CreatePopupMenu();
+  pf::AppendMenuW(item.ContextMenu, pf::MF_STRING, CMD_SETTINGS, kSettingsMenuText);
+}
+
+// The creation sequence: settings, highlight colour, images, layout and
+// icons, day names, status, launcher cells, first page, menu.
+pf::LRESULT OnCreate(pf::WindowHandle window) {
+  ItemState& item = Item();
+  ReleaseItemResources();  // what an earlier window of this module left
+  item.ItemWindow = window;
+  item.Selected = 0;
+  item.Pen = PenState{};
+  Settings& settings = PluginSettings();
+  settings.Owner = Deliverable::Plugin;
+  settings.Module = item.ModuleInstance;
+  LoadSettings(settings);
+  item.HighlightColor = static_cast<pf::COLORREF>(
+      pf::SendMessageW(pf::GetParent(window), pf::TODAYM_GETCOLOR, pf::TODAYCOLOR_HIGHLIGHT, 0));
+  char16_t folder[kPathCapacity];
+  OwnFolder(item.ModuleInstance, folder);
+  LoadStateImages(folder);
+  PrepareLayout();
+  FetchLauncherIcons();
+  ReadDayNames(item);
+  StatusState& status = Status();
+  ReadStorageCardPath(status);
+  ReadPhoneStatus(status);
+  ReadSystemInfo(settings.SysInfoSettings, status);
+  LayoutLauncher(window);
+  item.CurrentPage = settings.FixedPageCount;
+  CreateContextMenu(item);
+  return 0;
+}
+
+pf::LRESULT OnDestroy(pf::WindowHandle window) {
+  pf::KillTimer(window, kRefreshTimer);
+  ItemState& item = Item();
+  // A newer window of this module owns the state by now; only the last one releases it.
+  if (window == item.ItemWindow) {
+    ReleaseItemResources();
+    item.ItemWindow = pf::WindowHandle{};
+  }
+  return 0;
+}
+
+pf::LRESULT OnPaint(pf::WindowHandle window) {
+  PaintItem(window, pf::SurfaceHandle{});
+  return 0;
+}
+
+pf::LRESULT OnPrintClient(pf::WindowHandle window, pf::WPARAM surface) {
+  PaintItem(window, pf::SurfaceHandle(surface));
+  return 0;
+}
+
+pf::LRESULT OnEraseBackground(pf::WindowHandle window, pf::WPARAM surface) {
+  DrawWatermark(window, pf::SurfaceHandle(surface));
+  return 1;
+}
+
+pf::LRESULT OnCommand(pf::WPARAM wParam) {
+  if (pf::LOWORD(wParam) == CMD_SETTINGS) StartSettingsProgram();
+  return 0;
+}
+
+pf::LRESULT OnTimer(pf::WindowHandle window) {
+  RefreshTick(window, 0, PluginSettings(), Status());
+  return 0;
+}
+
+pf::LRESULT OnPenEvent(void (*handler)(pf::WindowHandle, int, int), pf::WindowHandle window,
+                       pf::LPARAM lParam) {
+  handler(window, PenX(lParam), PenY(lParam));
+  return 0;
+}
+
+pf::LRESULT OnDoubleTap(pf::LPARAM lParam) {
+  DispatchTap(PenX(lParam), PenY(lParam), 1);
+  return 0;
+}
+
+// WM_USER re-reads the phone status only; nothing asks for a repaint here.
+pf::LRESULT OnPhoneStatusChanged() {
+  ReadPhoneStatus(Status());
+  return 0;
+}
+
+// The shell's refresh query: TRUE (and a forced refresh) only when the
+// item's height differs from the one the shell holds.
+pf::LRESULT OnQueryRefresh(pf::WindowHandle window, pf::WPARAM wParam) {
+  const int height = ComputeItemHeight();
+  auto* listItem = reinterpret_cast<pf::TODAYLISTITEM*>(wParam);
+  if (listItem == nullptr || listItem->cyp == static_cast<std::uint32_t>(height)) return 0;
+  listItem->cyp = static_cast<std::uint32_t>(height);
+  RefreshTick(window, 1, PluginSettings(), Status());
+  return 1;
+}
+
+pf::LRESULT OnSelection(pf::WindowHandle window, int selected) {
+  Item().Selected = selected;
+  RepaintWhole(window);
+  return 1;
+}
+
+// Left and right change the page and keep the selection; any other key is
+// the shell's, which moves its selection on.
+pf::LRESULT OnNavigation(pf::WindowHandle window, pf::WPARAM key) {
+  ItemState& item = Item();
+  if (key == pf::VK_LEFT) {
+    item.CurrentPage = PreviousPage(item.CurrentPage);
+  } else if (key == pf::VK_RIGHT) {
+    item.CurrentPage = NextPage(item.CurrentPage);
+  } else {
+    return 0;
+  }
+  RepaintWhole(window);
+  return 1;
+}
+
+}  // namespace
+
+void RepaintWhole(pf::WindowHandle window) { pf::InvalidateRect(window, nullptr, 0); }
+
+void ReleaseItemResources() {
+  ItemState& item = Item();
+  ReleaseStateImages();
+  ReleaseLauncherIcons();
+  if (!pf::IsNull(item.ContextMenu)) pf::DestroyMenu(item.ContextMenu);
+  item.ContextMenu = pf::MenuHandle{};
+}
+
+pf::LRESULT ItemWindowProc(pf::WindowHandle window, std::uint32_t message, pf::WPARAM wParam,
+                           pf::LPARAM lParam) {
+  switch (message) {
+    case pf::WM_CREATE: return OnCreate(window);
+    case pf::WM_DESTROY: return OnDestroy(window);
+    case pf::WM_PAINT: return OnPaint(window);
+    case pf::WM_PRINTCLIENT: return OnPrintClient(window, wParam);
+    case pf::WM_ERASEBKGND: return OnEraseBackground(window, wParam);
+    case pf::WM_COMMAND: return OnCommand(wParam);
+    case pf::WM_TIMER: return OnTimer(window);
+    case pf::WM_MOUSEMOVE: return OnPenEvent(OnPenMove, window, lParam);
+    case pf::WM_LBUTTONDOWN: return OnPenEvent(OnPenDown, window, lParam);
+    case pf::WM_LBUTTONUP: return OnPenEvent(OnPenUp, window, lParam);
+    case pf::WM_LBUTTONDBLCLK: return OnDoubleTap(lParam);
+    case pf::WM_USER: return OnPhoneStatusChanged();
+    case pf::WM_TODAYCUSTOM_QUERYREFRESHCACHE: return OnQueryRefresh(window, wParam);
+    case pf::WM_TODAYCUSTOM_RECEIVEDSELECTION: return OnSelection(window, 1);
+    case pf::WM_TODAYCUSTOM_LOSTSELECTION: return OnSelection(window, 0);
+    case pf::WM_TODAYCUSTOM_USERNAVIGATION: return OnNavigation(window, wParam);
+    default: return 0;
+  }
+}
+
+}  // namespace ostrel

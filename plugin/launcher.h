@@ -1,0 +1,25 @@
+// The launcher block: icons fetched for its entries, their rows inside the margins, and the block's renderer.
+#pragma once
+
+#include "platform/types.h"
+
+namespace ostrel {
+
+// Icons for the entries with a path (large or small as the settings ask);
+// icons fetched before are destroyed first.
+void FetchLauncherIcons();
+// Destroys the entries' icons and clears their handles.
+void ReleaseLauncherIcons();
+
+// Places every entry's cell (Bounds) in rows for the window's client width.
+void LayoutLauncher(pf::WindowHandle window);
+// Rows the layout gives the current entries at the window's client width.
+int LauncherRowCount(pf::WindowHandle window);
+// Height of one icon cell in pixels.
+int LauncherIconHeight();
+
+// The renderer of the launcher block: each icon at its cell's top-left
+// corner, shifted by dx and by the slot's top y.
+void DrawLauncherBlock(pf::WindowHandle window, pf::SurfaceHandle surface, int dx, int y);
+
+}  // namespace ostrel

@@ -1,0 +1,31 @@
+// Block layout, pages and navigation: band heights, the item's height, painting the fixed blocks and the current page, paging, swipes and tap hit-testing.
+#pragma once
+
+#include "platform/types.h"
+
+namespace ostrel {
+
+// After the settings and the state images are loaded: every entry's
+// PixelHeight, the table sorted by Order, and the item's PageCount.
+void PrepareLayout();
+// Band height of the entry at a position (0 when hidden or outside the table),
+// measured on the item window's display context.
+int ComputeBlockHeight(int position);
+// The fixed blocks plus the tallest page, at least ScaleByDpi(20).
+int ComputeItemHeight();
+
+// Draws the fixed blocks and the current page (with the neighbouring page
+// sliding in while a swipe is tracked).
+void PaintBlocks(pf::WindowHandle window, pf::SurfaceHandle surface);
+// Draws the entry at a position through its kind's renderer.
+void PaintEntryAt(pf::WindowHandle window, pf::SurfaceHandle surface, int position, int dx, int y);
+
+// The visible page after / before a position, wrapping around the pages.
+int NextPage(int position);
+int PreviousPage(int position);
+// Whether a horizontal pen movement dx is long enough to change the page.
+bool IsSwipe(pf::WindowHandle window, int dx);
+// Finds the block under a tap (client coordinates) and runs its action.
+void DispatchTap(int x, int y, int isDouble);
+
+}  // namespace ostrel

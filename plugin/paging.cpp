@@ -1,0 +1,116 @@
+// Pages and navigation: painting the fixed blocks and the current page, the next and previous page, swipes and the block under a tap.
+#include "plugin/layout.h"
+
+#include "platform/controls.h"
+#include "platform/draw.h"
+#include "plugin/item_state.h"
+#include "plugin/launcher.h"
+#include "plugin/plugin_state.h"
+#include "plugin/renderers.h"
+#include "plugin/taps.h"
+
+namespace ostrel {
+
+namespace {
+
+bool InTable(int position) { return position >= 0 && position < BlockCount; }
+
+bool Visible(int position) { return PluginSettings().BlockTable[position].Visible != 0; }
+
+int ClientWidth(pf::WindowHandle window) {
+  pf::RECT client;
+  pf::GetClientRect(window, &client);
+  return client.right - client.left;
+}
+
+// The current page and, while a swipe is tracked, its neighbour coming in
+// from the side the pen moves away from.
+void PaintPages(pf::WindowHandle window, pf::SurfaceHandle surface, int y) {
+  const ItemState& item = Item();
+  const PenState& pen = item.Pen;
+  if (pen.Tracking == 1 && pen.Moved == 1 && item.PageCount > 1) {
+    const int d = pen.CurX - pen.DownX;
+    const int w = ClientWidth(window);
+    PaintEntryAt(window, surface, item.CurrentPage, d, y);
+    if (d < 0) {
+      PaintEntryAt(window, surface, NextPage(item.CurrentPage), d + w, y);
+    } else {
+      PaintEntryAt(window, surface, PreviousPage(item.CurrentPage), d - w, y);
+    }
+  } else if (item.PageCount > 0 && InTable(item.CurrentPage)) {
+    PaintEntryAt(window, surface, item.CurrentPage, 0, y);
+  }
+}
+
+}  // namespace
+
+void PaintEntryAt(pf::WindowHandle window, pf::SurfaceHandle surface, int position, int dx, int y) {
+  if (!InTable(position)) return;
+  switch (PluginSettings().BlockTable[position].Kind) {
+    case Wireless: DrawWirelessBlock(window, surface, dx, y); break;
+    case Time: DrawTimeBlock(window, surface, dx, y); break;
+    case Date: DrawDateBlock(window, surface, dx, y); break;
+    case Calendar: DrawCalendarBlock(window, surface, dx, y); break;
+    case Launcher: DrawLauncherBlock(window, surface, dx, y); break;
+    case SysInfo: DrawSysInfoBlock(window, surface, dx, y); break;
+    default: break;
+  }
+}
+
+void PaintBlocks(pf::WindowHandle window, pf::SurfaceHandle surface) {
+  const Settings& settings = PluginSettings();
+  pf::SetBkMode(surface, pf::TRANSPARENT);
+  int y = 0;
+  for (int position = 0; position < settings.FixedPageCount && position < BlockCount; ++position) {
+    if (Visible(position)) PaintEntryAt(window, surface, position, 0, y);
+    y += settings.BlockTable[position].PixelHeight;
+  }
+  PaintPages(window, surface, y);
+}
+
+int NextPage(int position) {
+  const int first = PluginSettings().FixedPageCount;
+  if (first >= BlockCount) return 0;
+  int q = position + 1;
+  if (q >= BlockCount || q < first) q = first;
+  if (Item().PageCount <= 0) return q;
+  while (!Visible(q)) {
+    if (++q >= BlockCount) q = first;
+  }
+  return q;
+}
+
+int PreviousPage(int position) {
+  const int first = PluginSettings().FixedPageCount;
+  if (first >= BlockCount) return 0;
+  int q = position - 1;
+  if (q < first || q >= BlockCount) q = BlockCount - 1;
+  if (Item().PageCount <= 0) return q;
+  while (!Visible(q)) {
+    if (--q < first) q = BlockCount - 1;
+  }
+  return q;
+}
+
+bool IsSwipe(pf::WindowHandle window, int dx) {
+  const int magnitude = dx < 0 ? -dx : dx;
+  return magnitude > ClientWidth(window) / 4;
+}
+
+// Bands are closed at the top and open at the bottom, so a tap on the line
+// between two blocks belongs to the lower one; at most one entry is tapped.
+void DispatchTap(int x, int y, int isDouble) {
+  const Settings& settings = PluginSettings();
+  int top = 0;
+  for (int position = 0; position < settings.FixedPageCount && position < BlockCount; ++position) {
+    const int height = settings.BlockTable[position].PixelHeight;
+    if (top <= y && y < top + height) {
+      TapEntry(position, x, y - top, isDouble);
+      return;
+    }
+    top += height;
+  }
+  if (y >= top) TapEntry(Item().CurrentPage, x, y - top, isDouble);
+}
+
+}  // namespace ostrel

@@ -1,0 +1,109 @@
+// Taps on blocks and program launching: which gesture counts, which target a block names, how it is started.
+#include "plugin/taps.h"
+
+#include "platform/controls.h"
+#include "platform/shell.h"
+#include "platform/text.h"
+#include "plugin/item_state.h"
+#include "plugin/plugin_state.h"
+
+namespace ostrel {
+
+namespace {
+
+constexpr std::uint32_t kShellExecuteInfoSize = 60;
+
+bool Contains(const pf::RECT& r, int x, int y) {
+  return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+}
+
+// Hands a ready command to the shell; the process handle it returns is not
+// needed and is closed at once.
+void StartCommand(const char16_t* command) {
+  pf::SHELLEXECUTEINFO info;
+  info.cbSize = kShellExecuteInfoSize;
+  info.fMask = pf::SEE_MASK_NOCLOSEPROCESS;
+  info.lpFile = command;
+  info.nShow = pf::SW_SHOWNORMAL;
+  pf::ShellExecuteEx(&info);
+  if (!pf::IsNull(info.hProcess)) pf::CloseHandle(info.hProcess);
+}
+
+// The first launcher entry whose cell holds the point; gaps start nothing.
+void TapLauncher(int x, int yInBand) {
+  for (const LauncherEntry& entry : PluginSettings().LauncherEntries) {
+    if (Contains(entry.Bounds, x, yInBand)) {
+      LaunchPath(entry.Path);
+      return;
+    }
+  }
+}
+
+// The battery part is the left quarter of the inner width, the memory part
+// the rest; the side margins start nothing.
+void TapSysInfo(int x) {
+  const Settings& settings = PluginSettings();
+  pf::RECT client;
+  pf::GetClientRect(Item().ItemWindow, &client);
+  const int innerLeft = client.left + settings.MarginLeft;
+  const int innerRight = client.right - settings.MarginRight;
+  if (x <= innerLeft || x >= innerRight) return;
+  const int inner = innerRight - settings.MarginLeft - client.left;
+  const int split = innerLeft + inner / 4;
+  LaunchPath(x < split ? settings.SysInfoSettings.Tap1 : settings.SysInfoSettings.Tap2);
+}
+
+}  // namespace
+
+bool TapTypeMatches(int isDouble) {
+  switch (PluginSettings().TapType) {
+    case SingleTap: return isDouble == 0;
+    case DoubleTap: return isDouble == 1;
+    default: return false;
+  }
+}
+
+void TapEntry(int position, int x, int yInBand, int isDouble) {
+  if (position < 0 || position >= BlockCount) return;
+  const Settings& settings = PluginSettings();
+  const std::int32_t kind = settings.BlockTable[position].Kind;
+  if (kind == Launcher) {
+    TapLauncher(x, yInBand);
+    return;
+  }
+  if (!TapTypeMatches(isDouble)) return;
+  switch (kind) {
+    case Wireless: LaunchPath(settings.WirelessSettings.Tap); break;
+    case Time: LaunchPath(settings.TimeSettings.Tap); break;
+    case Date: LaunchPath(settings.DateSettings.Tap); break;
+    case Calendar: LaunchPath(settings.CalendarSettings.Tap); break;
+    case SysInfo: TapSysInfo(x); break;
+    default: break;
+  }
+}
+
+bool FileExists(const char16_t* path) {
+  pf::FileStream stream = pf::_wfopen(path, u"r");
+  if (pf::IsNull(stream)) return false;
+  pf::fclose(stream);
+  return true;
+}
+
+void LaunchPath(const char16_t* path) {
+  if (path == nullptr || path[0] == 0 || !FileExists(path)) return;
+  char16_t command[kPathCapacity + 2];
+  pf::FormatText(command, kPathCapacity + 2, u"%s%s%s", u"\"", path, u"\"");
+  StartCommand(command);
+}
+
+void StartSettingsProgram() {
+  char16_t folder[kPathCapacity];
+  OwnFolder(Item().ModuleInstance, folder);
+  // A name cut to fit the path could open some other file: only a whole one is started.
+  if (pf::TextLength(folder) + pf::TextLength(kSettingsProgramFile) >= kPathCapacity) return;
+  char16_t program[kPathCapacity];
+  pf::FormatText(program, kPathCapacity, u"%s%s", folder, kSettingsProgramFile);
+  LaunchPath(program);
+}
+
+}  // namespace ostrel
