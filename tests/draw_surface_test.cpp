@@ -149,6 +149,20 @@ TEST_F(DrawTest, IconsBlendByAlphaAtTheirOwnSizeAndAreRecordedByName) {
   EXPECT_FALSE(pf::DrawIconEx(dc, 0, 0, pf::IconHandle{}, 0, 0, 0, pf::BrushHandle{}, pf::DI_NORMAL));
   EXPECT_EQ(pf::LiveDrawingObjectCounts().icons, 1);
   EXPECT_TRUE(pf::DestroyIcon(icon));
+  EXPECT_FALSE(pf::DestroyIcon(icon));
+  pf::host::ClearDrawingFaults();
+
+  // From a PNG file: the same picture, drawn the same way.
+  std::string file = TempPath("icon-test.png");
+  ASSERT_TRUE(pf::host::WritePng(file, KeyedPicture(), false));
+  pf::IconHandle loaded = pf::host::LoadHostIcon(file, "keyed");
+  std::remove(file.c_str());
+  ASSERT_FALSE(pf::IsNull(loaded));
+  EXPECT_TRUE(pf::IsNull(pf::host::LoadHostIcon(file, "gone")));
+  ASSERT_TRUE(pf::DrawIconEx(dc, 0, 0, loaded, 0, 0, 0, pf::BrushHandle{}, pf::DI_NORMAL));
+  EXPECT_EQ(pf::GetPixel(dc, 2, 1), pf::RGB(0, 255, 0));
+  EXPECT_EQ(DrawLog().back().rect, (RECT{0, 0, 6, 4}));
+  EXPECT_TRUE(pf::DestroyIcon(loaded));
 }
 
 TEST_F(DrawTest, LiveCountReturnsToZeroAndCatchesALeak) {

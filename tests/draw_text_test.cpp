@@ -28,7 +28,7 @@ TEST_P(TahomaExtents, MatchThePlatformPixelForPixel) {
   Deselect(dc);
 }
 
-INSTANTIATE_TEST_SUITE_P(Heights, TahomaExtents, ::testing::ValuesIn(kTahomaExtents));
+INSTANTIATE_TEST_SUITE_P(DrawTahoma, TahomaExtents, ::testing::ValuesIn(kTahomaExtents));
 
 TEST_F(DrawTest, TahomaComesFromWinesFontFolderWithItsOwnBoldFace) {
   pf::LOGFONTW lf;
@@ -135,7 +135,7 @@ TEST_P(DrawTextPlacement, PutsTheCellWhereTheFlagsSay) {
   Deselect(dc);
 }
 
-INSTANTIATE_TEST_SUITE_P(Flags, DrawTextPlacement,
+INSTANTIATE_TEST_SUITE_P(DrawFlags, DrawTextPlacement,
                          ::testing::Values(PlacementCase{pf::DT_LEFT, "left"},
                                            PlacementCase{pf::DT_RIGHT, "right"},
                                            PlacementCase{pf::DT_CENTER, "centre"},

@@ -300,6 +300,12 @@ IconHandle CreateHostIcon(int width, int height, const Pixel* argb, std::string 
   return CreateHostIcon(picture, std::move(name));
 }
 
+IconHandle LoadHostIcon(const std::string& pngPath, std::string name) {
+  RasterImage picture;
+  if (!ReadPng(pngPath, &picture, AlphaForm::Straight)) return IconHandle{};
+  return CreateHostIcon(picture, std::move(name));
+}
+
 const RasterImage* SurfacePicture(SurfaceHandle surface) {
   SurfaceRecord* record = Objects().Surface(surface);
   return record == nullptr ? nullptr : Objects().Target(*record);

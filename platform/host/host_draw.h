@@ -74,6 +74,8 @@ HostDrawing& HostDraw();
 // icon stands for). Destroyed with DestroyIcon like any icon.
 IconHandle CreateHostIcon(int width, int height, const Pixel* argb, std::string name);
 IconHandle CreateHostIcon(const RasterImage& picture, std::string name);
+// An icon from a PNG file (its alpha kept); null when the file is unreadable.
+IconHandle LoadHostIcon(const std::string& pngPath, std::string name);
 
 // The pixels a surface draws on (a memory surface's selected bitmap, a
 // window's picture); null for the screen's context or an unknown handle.
