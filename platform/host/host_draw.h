@@ -46,6 +46,7 @@ class HostDrawing : public DrawingService {
   int TransparentImage(SurfaceHandle dst, int x, int y, int width, int height, SurfaceHandle src,
                        int srcX, int srcY, int srcWidth, int srcHeight,
                        COLORREF transparent) override;
+  // In platform/host/raster_images.cpp.
   int DrawIconEx(SurfaceHandle surface, int x, int y, IconHandle icon, int width, int height,
                  std::uint32_t step, BrushHandle brush, std::uint32_t flags) override;
   int DestroyIcon(IconHandle icon) override;
