@@ -196,10 +196,13 @@ TEST_F(DrawTest, LiveCountReturnsToZeroAndCatchesALeak) {
   // Stock objects are never counted and deleting them changes nothing.
   EXPECT_TRUE(pf::DeleteObject(pf::GetStockObject(pf::SYSTEM_FONT)));
   EXPECT_EQ(pf::LiveDrawingObjects(), before);
-  // A handle deleted twice is a fault, not a crash.
+  // A handle deleted twice is a fault, not a crash; a null one fails quietly.
   EXPECT_FALSE(pf::DeleteObject(font));
   EXPECT_EQ(pf::host::DrawingFaults().size(), 1u);
   pf::host::ClearDrawingFaults();
+  EXPECT_FALSE(pf::DeleteObject(pf::BitmapHandle{}));
+  EXPECT_FALSE(pf::DestroyIcon(pf::IconHandle{}));
+  EXPECT_TRUE(pf::host::DrawingFaults().empty());
 }
 
 TEST_F(DrawTest, ABitmapLivesInOneMemorySurfaceAtATime) {

@@ -80,6 +80,7 @@ TEST_F(DrawTest, UnknownFaceIsSubstitutedAndLongFaceNamesStayInTheirField) {
   pf::LOGFONTW lf;
   lf.lfHeight = -12;
   for (char16_t& unit : lf.lfFaceName) unit = u'W';  // no terminator at all
+  EXPECT_NE(pf::host::RealizeFont(lf), nullptr);
   pf::FontHandle font = pf::CreateFontIndirectW(&lf);
   pf::LOGFONTW back;
   ASSERT_EQ(pf::GetObjectW(font, sizeof back, &back), static_cast<int>(sizeof back));

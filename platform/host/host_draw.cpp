@@ -97,7 +97,7 @@ GdiObjectHandle HostDrawing::SelectObject(SurfaceHandle surface, GdiObjectHandle
     if (BitmapRecord* old = Objects().Bitmap(previous)) old->selectedIn = {};
     if (!stock) bitmap->selectedIn = surface;
     record->bitmap = object;
-  } else {
+  } else if (!IsNull(object)) {
     Objects().Fault("SelectObject: unknown object");
   }
   return previous;
@@ -107,7 +107,8 @@ int HostDrawing::DeleteObject(GdiObjectHandle object) {
   if (Objects().IsStock(object)) return 1;
   BitmapRecord* bitmap = Objects().Bitmap(object);
   if (Objects().Font(object) == nullptr && bitmap == nullptr) {
-    Objects().Fault("DeleteObject: unknown object");
+    // A null handle fails quietly, as on the platform; a stale one is misuse.
+    if (!IsNull(object)) Objects().Fault("DeleteObject: unknown object");
     return 0;
   }
   if (Objects().InUse(object) || (bitmap != nullptr && !IsNull(bitmap->selectedIn))) {

@@ -97,7 +97,10 @@ void FontLibrary::DropUnused() {
 }
 
 std::shared_ptr<RealizedFont> FontLibrary::Realize(const LOGFONTW& font) {
-  std::string family = ToUtf8(font.lfFaceName);
+  // The face field may lack its terminator: read no further than the field.
+  std::size_t length = 0;
+  while (length < static_cast<std::size_t>(LF_FACESIZE) && font.lfFaceName[length] != 0) ++length;
+  std::string family = ToUtf8(std::u16string(font.lfFaceName, length));
   bool bold = font.lfWeight >= 600;
   bool italic = font.lfItalic != 0;
   Key key{family, font.lfHeight, font.lfWidth, bold, italic};
@@ -177,11 +180,11 @@ void RealizedFont::SetScalableSize(const LOGFONTW& request) {
 
 // Bitmap fonts: the strike whose height is nearest to the request.
 void RealizedFont::SetBitmapSize(int height) {
-  int wanted = height == 0 ? kDefaultCellHeight : std::abs(height);
+  long wanted = height == 0 ? kDefaultCellHeight : std::labs(static_cast<long>(height));
   int best = 0;
   for (int i = 1; i < face_->num_fixed_sizes; ++i) {
-    if (std::abs(face_->available_sizes[i].height - wanted) <
-        std::abs(face_->available_sizes[best].height - wanted)) {
+    if (std::labs(face_->available_sizes[i].height - wanted) <
+        std::labs(face_->available_sizes[best].height - wanted)) {
       best = i;
     }
   }

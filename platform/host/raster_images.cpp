@@ -54,7 +54,7 @@ int HostDrawing::DrawIconEx(SurfaceHandle surface, int x, int y, IconHandle icon
 
 int HostDrawing::DestroyIcon(IconHandle icon) {
   if (Objects().Icon(icon) == nullptr) {
-    Objects().Fault("DestroyIcon: unknown icon");
+    if (!IsNull(icon)) Objects().Fault("DestroyIcon: unknown icon");
     return 0;
   }
   Objects().RemoveIcon(icon);
