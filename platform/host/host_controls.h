@@ -13,6 +13,9 @@
 
 namespace pf::host {
 
+// The class of the soft-key bar that SHCreateMenuBar makes.
+constexpr const char16_t* kHostMenuBarClass = u"HostMenuBar";
+
 struct HostListRow {
   std::vector<std::u16string> texts;  // column 0 is the caption
   int image = 0;
