@@ -112,6 +112,8 @@ void ApplyBattery(const std::string& text, pf::host::HostDevice& device) {
   }
 }
 
+}  // namespace
+
 void PrepareDevice(const StatusOptions& options) {
   pf::host::HostClock& clock = pf::host::HostClockService();
   if (options.now) {
@@ -144,9 +146,7 @@ void PrepareCard(const DiskOption& card, const StatusState& status) {
                                         pf::host::DiskFigures{card.total, card.free});
 }
 
-void WriteStatusJson(std::ostream& out, const StatusState& s, int repaints) {
-  JsonWriter json(out);
-  json.BeginObject();
+void WriteStatusFields(JsonWriter& json, const StatusState& s) {
   json.Number("AlarmSet", s.AlarmSet);
   json.Text("AlarmText", s.AlarmText);
   json.Text("OperatorText", s.OperatorText);
@@ -177,6 +177,14 @@ void WriteStatusJson(std::ostream& out, const StatusState& s, int repaints) {
     json.EndArray();
   }
   json.EndArray();
+}
+
+namespace {
+
+void WriteStatusJson(std::ostream& out, const StatusState& s, int repaints) {
+  JsonWriter json(out);
+  json.BeginObject();
+  WriteStatusFields(json, s);
   json.Number("repaints", repaints);
   json.EndObject();
 }

@@ -11,6 +11,8 @@
 #include "settings/settings.h"
 #include "tools/preview/dump_settings.h"
 #include "tools/preview/dump_status.h"
+#include "tools/preview/events.h"
+#include "tools/preview/item_preview.h"
 #include "tools/preview/preview_options.h"
 
 namespace ostrel::preview {
@@ -28,6 +30,7 @@ struct Options {
   bool dumpSettings = false;
   std::string saveReg;
   StatusOptions status;
+  ItemOptions item;
 };
 
 Options ParseOptions(ArgReader& args) {
@@ -41,11 +44,16 @@ Options ParseOptions(ArgReader& args) {
     else if (arg == "--dump-settings") options.dumpSettings = true;
     else if (arg == "--save") options.saveReg = args.Value(arg);
     else if (ParseStatusOption(arg, args, options.status)) continue;
+    else if (ParseItemOption(arg, args, options.item)) continue;
     else if (arg == "--help" || arg == "-h") throw UsageError("help");
     else throw UsageError("unknown option '" + arg + "'");
   }
-  if (!options.dumpSettings && !options.status.dump) {
-    throw UsageError("nothing to do: give --dump-settings or --dump-status");
+  if (!options.dumpSettings && !options.status.dump && !options.item.Wanted()) {
+    throw UsageError("nothing to do: give --png, --json, --dump-settings or --dump-status");
+  }
+  if (options.item.Wanted() && (options.dumpSettings || options.status.dump || options.settingsProgram)) {
+    throw UsageError("--png and --json play the item; they do not combine with --dump-settings, "
+                     "--dump-status or --settings-program");
   }
   if (!options.saveReg.empty() && !options.settingsProgram) {
     throw UsageError("--save writes the registry as the settings program does: add --settings-program");
@@ -66,6 +74,7 @@ void PreparePlatform(const Options& options) {
 
 int Run(const Options& options) {
   PreparePlatform(options);
+  if (options.item.Wanted()) return RunItemPreview(options.item, options.status);
   Settings settings;
   settings.Owner = options.settingsProgram ? Deliverable::SettingsProgram : Deliverable::Plugin;
   LoadSettings(settings);
@@ -89,7 +98,7 @@ int main(int argc, char** argv) {
     return Run(ParseOptions(args));
   } catch (const UsageError& e) {
     if (std::string(e.what()) == "help") {
-      std::cout << kUsage << kStatusUsage;
+      std::cout << kUsage << kStatusUsage << kItemUsage << kEventsUsage;
       return 0;
     }
     std::cerr << "ostrel-preview: " << e.what() << "\n";

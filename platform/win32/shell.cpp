@@ -1,0 +1,88 @@
+// ShellExecuteEx, process handles and read-only file streams forwarded to the real ones.
+#include "platform/win32/win32.h"
+
+#include <shellapi.h>
+
+#include <cstdio>
+
+namespace pf::win32 {
+
+namespace {
+
+constexpr int kLongPath = 2 * ours::MaxPath;
+
+#ifdef UNDER_CE
+// The device's paths are the file system's own.
+void DevicePath(const char16_t* path, wchar_t* out) {
+  ::lstrcpynW(out, W(path), kLongPath);
+}
+#else
+// On the desktop a path without a drive names a file under the system
+// drive's root, as the device's paths name files under its root folder. One
+// pair of surrounding quotation marks is kept around the result.
+void DevicePath(const char16_t* path, wchar_t* out) {
+  const wchar_t* p = W(path);
+  const bool quoted = p[0] == L'"';
+  const wchar_t* name = quoted ? p + 1 : p;
+  const bool rooted = (name[0] != 0 && name[1] == L':') || (name[0] == L'\\' && name[1] == L'\\');
+  if (rooted) {
+    ::lstrcpynW(out, p, kLongPath);
+    return;
+  }
+  wchar_t drive[8] = L"C:";
+  ::GetEnvironmentVariableW(L"SystemDrive", drive, 8);
+  while (*name == L'\\') ++name;
+  ::_snwprintf(out, kLongPath - 1, L"%ls%ls\\%ls", quoted ? L"\"" : L"", drive, name);
+  out[kLongPath - 1] = 0;
+}
+#endif
+
+}  // namespace
+
+class Win32Shell : public pf::ShellService {
+ public:
+  int ShellExecuteEx(pf::SHELLEXECUTEINFO* info) override {
+    if (info == nullptr) return 0;
+    wchar_t file[kLongPath];
+    DevicePath(info->lpFile != nullptr ? info->lpFile : u"", file);
+    ::SHELLEXECUTEINFOW real{};
+    real.cbSize = sizeof(real);
+    real.fMask = info->fMask;
+    real.hwnd = ToHwnd(info->hwnd);
+    real.lpVerb = W(info->lpVerb);
+    real.lpFile = file;
+    real.lpParameters = W(info->lpParameters);
+    real.lpDirectory = W(info->lpDirectory);
+    real.nShow = info->nShow;
+    const BOOL ok = ::ShellExecuteExW(&real);
+    info->hInstApp = FromHmodule(reinterpret_cast<HMODULE>(real.hInstApp));
+    info->hProcess = ok ? FromReal<pf::ProcessHandle>(real.hProcess) : pf::ProcessHandle{};
+    return ok ? 1 : 0;
+  }
+
+  int CloseHandle(pf::ProcessHandle process) override {
+    return ::CloseHandle(ToReal<HANDLE>(process)) ? 1 : 0;
+  }
+
+  pf::FileStream _wfopen(const char16_t* path, const char16_t* mode) override {
+    if (path == nullptr || mode == nullptr) return pf::FileStream{};
+    wchar_t file[kLongPath];
+    DevicePath(path, file);
+    return FromReal<pf::FileStream>(::_wfopen(file, W(mode)));
+  }
+
+  int fclose(pf::FileStream stream) override {
+    return ::fclose(ToReal<FILE*>(stream));
+  }
+};
+
+}  // namespace pf::win32
+
+namespace pf {
+
+ShellService& PlatformShell() {
+  static win32::Win32Shell shell;
+  return shell;
+}
+
+}  // namespace pf

@@ -1,0 +1,170 @@
+// ostrel-preview's full mode: the Today item created, driven by a script of shell and pen events, painted, and written as PNG and JSON.
+#include "tools/preview/item_preview.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "platform/controls.h"
+#include "platform/draw.h"
+#include "platform/host/host_controls.h"
+#include "platform/host/host_draw.h"
+#include "platform/host/host_files.h"
+#include "platform/host/host_screen.h"
+#include "platform/host/host_shell.h"
+#include "platform/host/host_window.h"
+#include "platform/host/png_io.h"
+#include "platform/text.h"
+#include "plugin/item_window.h"
+#include "plugin/status_state.h"
+#include "tools/preview/events.h"
+#include "tools/preview/item_json.h"
+#include "tools/preview/today_shell.h"
+
+namespace ostrel::preview {
+
+const char* const kItemUsage =
+    "       ostrel-preview [--reg FILE]... [--width W] [--dpi N] [--now \"YYYY-MM-DD HH:MM:SS\"]\n"
+    "                      [--locale ru|en] [--battery ...] [--memory ...] [--store ...] [--card ...]\n"
+    "                      [--module-path PATH] [--device-root DIR] [--events SCRIPT]\n"
+    "                      [--watermark FILE.png] [--png OUT.png] [--json OUT.json|-]\n"
+    "  plays the Today shell: the item is created W pixels wide (default 240), sized by its\n"
+    "  refresh query, driven by SCRIPT and painted; the PNG is the item at its real size.\n"
+    "  DIR holds the device's files (default: the folder 'device' next to this program, with\n"
+    "  the state images and the default tap targets in Windows\\, beside \\Windows\\ostrel.dll).\n";
+
+namespace {
+
+constexpr pf::ModuleHandle kPreviewModule{0x10000000};
+
+// The folder "device" next to the running program.
+std::string DefaultDeviceRoot() {
+  char path[4096];
+  const ssize_t length = ::readlink("/proc/self/exe", path, sizeof path - 1);
+  if (length <= 0) return "device";
+  std::string program(path, static_cast<std::size_t>(length));
+  return program.substr(0, program.find_last_of('/') + 1) + "device";
+}
+
+// Device paths name files under root, for the file and shell calls and for
+// the images the plug-in loads.
+void UseDeviceRoot(const std::string& root) {
+  struct stat st;
+  if (::stat(root.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+    std::cerr << "ostrel-preview: device root '" << root << "' is not a folder; no device file is found\n";
+  }
+  pf::host::HostFiles& files = pf::host::HostFileSystem();
+  files.SetDeviceRoot(root);
+  pf::host::HostDraw().SetPathResolver([&files](const std::u16string& path) {
+    std::string hostPath;
+    return files.ToHostPath(path, &hostPath) ? hostPath : std::string();
+  });
+}
+
+// The storage card's figures need the folder the registry names.
+void PrepareStorageCard(const StatusOptions& status) {
+  StatusState card;
+  ReadStorageCardPath(card);
+  PrepareCard(status.card, card);
+}
+
+void WritePicture(const std::string& file, pf::WindowHandle window) {
+  auto picture = pf::host::HostScreen().WindowPicture(window);
+  if (picture == nullptr || !pf::host::WritePng(file, *picture)) {
+    throw std::runtime_error("cannot write the picture to '" + file + "'");
+  }
+}
+
+void WriteReport(const std::string& file, const ItemReport& report) {
+  if (file == "-") {
+    WriteItemJson(std::cout, report);
+    return;
+  }
+  std::ofstream out(file);
+  WriteItemJson(out, report);
+  if (!out) throw std::runtime_error("cannot write the report to '" + file + "'");
+}
+
+std::vector<std::string> Launched() {
+  std::vector<std::string> commands;
+  for (const pf::host::ShellStart& start : pf::host::HostShellService().Starts()) {
+    commands.push_back(pf::ToUtf8(start.file));
+  }
+  return commands;
+}
+
+// The item's life in the shell: created, sized, driven, painted, destroyed.
+int PlayItem(const ItemOptions& options, const std::vector<ScriptEvent>& events,
+             pf::WindowHandle today) {
+  const int baseline = pf::LiveDrawingObjects();
+  if (!AttachModule(kPreviewModule)) throw std::runtime_error("the item's window class could not be registered");
+  pf::TODAYLISTITEM record{};
+  const ShellItem item{InitializeCustomItem(&record, today), &record, options.width};
+  if (pf::IsNull(item.window)) {
+    DetachModule();
+    throw std::runtime_error("the item window could not be created");
+  }
+  QueryRefresh(item);
+  PlayEvents(events, item);
+  pf::host::ClearDrawLog();
+  pf::SendMessageW(item.window, pf::WM_PAINT, 0, 0);
+
+  pf::host::HostWindows& windows = pf::host::HostWindowService();
+  ItemReport report;
+  report.itemHeight = static_cast<int>(record.cyp);
+  report.draws = pf::host::DrawLog();
+  report.liveObjects = pf::LiveDrawingObjects() - baseline;
+  report.launched = Launched();
+  report.menus = static_cast<int>(windows.MenuOpenings().size());
+  report.repaints = windows.InvalidateCount(item.window);
+  if (!options.png.empty()) WritePicture(options.png, item.window);
+  pf::DestroyWindow(item.window);
+  DetachModule();
+  report.liveObjectsAfterDestroy = pf::LiveDrawingObjects() - baseline;
+  if (!options.json.empty()) WriteReport(options.json, report);
+  return 0;
+}
+
+}  // namespace
+
+bool ParseItemOption(const std::string& arg, ArgReader& args, ItemOptions& options) {
+  if (arg == "--width") {
+    options.width = args.IntValue(arg, 16, 4096);
+  } else if (arg == "--device-root") {
+    options.deviceRoot = args.Value(arg);
+  } else if (arg == "--events") {
+    options.events = args.Value(arg);
+  } else if (arg == "--png") {
+    options.png = args.Value(arg);
+  } else if (arg == "--json") {
+    options.json = args.Value(arg);
+  } else if (arg == "--watermark") {
+    options.watermark = args.Value(arg);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+int RunItemPreview(const ItemOptions& options, const StatusOptions& status) {
+  if (status.ticks != 0) throw UsageError("--ticks belongs to --dump-status; use the event 'tick N'");
+  const std::vector<ScriptEvent> events = ParseEvents(options.events);
+  PrepareDevice(status);
+  pf::host::HostControlStore().SetScreenSize(options.width, options.width * 4 / 3);
+  // The watermark is a host file: read before device paths take over.
+  TodayShell shell(options.width, options.width * 4 / 3, options.watermark);
+  UseDeviceRoot(options.deviceRoot.empty() ? DefaultDeviceRoot() : options.deviceRoot);
+  PrepareStorageCard(status);
+  try {
+    return PlayItem(options, events, shell.Window());
+  } catch (const std::runtime_error& e) {
+    if (dynamic_cast<const UsageError*>(&e) != nullptr) throw;
+    std::cerr << "ostrel-preview: " << e.what() << "\n";
+    return 1;
+  }
+}
+
+}  // namespace ostrel::preview
