@@ -1,0 +1,100 @@
+// The final save and its surroundings: a registry that refuses keys, the launcher list shrinking, toggles against Cancel, the hidden-blocks rule on saving, and the program's fonts.
+#include "tests/config_test_support.h"
+
+namespace ostrel::testing {
+namespace {
+
+TEST_F(ConfigTest, ASaveThatCannotCreateAKeyStillBroadcastsAndCloses) {
+  registry.SetFailureHook([](pf::host::RegOp op, const std::u16string& path, const std::u16string&) -> long {
+    bool time = path.size() >= 4 && path.compare(path.size() - 4, 4, u"Time") == 0;
+    return op == pf::host::RegOp::Create && time ? pf::ERROR_ACCESS_DENIED : 0;
+  });
+  Start();
+  OpenPage(u"Дата");
+  Open("DateList", 0);
+  Type("LeftEdit", u"21");
+  Ok();
+  Ok();
+  Ok();
+  EXPECT_TRUE(Closed());
+  EXPECT_EQ(store().Broadcasts().size(), 1u);
+  EXPECT_FALSE(Has(u"Time", u"Order")) << "the refused key is skipped";
+  EXPECT_EQ(Int(u"Date", u"Height"), 21) << "the keys after it are still written";
+  EXPECT_EQ(Int(u"SysInfo", u"Order"), 5);
+}
+
+TEST_F(ConfigTest, SavingAShorterLauncherListDeletesTheNamesPastIt) {
+  for (int n = 1; n <= 3; ++n) {
+    SetText(u"Launcher", (u"FileName" + pf::FromUtf8(std::to_string(n))).c_str(),
+            u"Windows\\app" + pf::FromUtf8(std::to_string(n)) + u".exe");
+  }
+  Start();
+  OpenPage(u"Запуск");
+  Select("LauncherList", 1);
+  Press("RemoveButton");
+  Ok();
+  Ok();
+  EXPECT_EQ(U8(Str(u"Launcher", u"FileName1")), "Windows\\app1.exe");
+  EXPECT_EQ(U8(Str(u"Launcher", u"FileName2")), "Windows\\app3.exe");
+  EXPECT_FALSE(Has(u"Launcher", u"FileName3"));
+}
+
+TEST_F(ConfigTest, CancelClosesAnEditorButDoesNotUndoAToggle) {
+  Start();
+  OpenPage(u"Часы");
+  Open("TimeList", 3);  // "Показать секунды"
+  EXPECT_EQ(U8(Value("TimeList", 3)), "да");
+  Open("TimeList", 0);
+  EXPECT_EQ(View().OpenEditor, 5);
+  Cancel();
+  EXPECT_EQ(View().OpenEditor, -1);
+  EXPECT_EQ(U8(Value("TimeList", 3)), "да");
+  EXPECT_TRUE(Visible("TimeList"));
+  Ok();
+  Ok();
+  EXPECT_EQ(Int(u"Time", u"ShowSeconds"), 1);
+}
+
+TEST_F(ConfigTest, BlocksStoredHiddenSaveWithTheLastOneShown) {
+  for (const char16_t* block : {u"Wireless", u"Time", u"Date", u"Calendar", u"Launcher", u"SysInfo"}) {
+    SetInt(block, u"Visible", 0);
+  }
+  Start();
+  Ok();
+  for (const char16_t* block : {u"Wireless", u"Time", u"Date", u"Calendar", u"Launcher"}) {
+    EXPECT_EQ(Int(block, u"Visible"), 0) << U8(block);
+  }
+  EXPECT_EQ(Int(u"SysInfo", u"Visible"), 1);
+}
+
+TEST_F(ConfigTest, TheThreeFontsFollowTheScreenDensityAndGoWithTheWindow) {
+  pf::host::HostScreen().SetScreenDpi(192, 192);
+  store().SetScreenSize(480, 640);
+  Start();
+  pf::LOGFONTW title, help, name;
+  ASSERT_GT(pf::GetObjectW(W("TitleLabel").font, sizeof(title), &title), 0);
+  ASSERT_GT(pf::GetObjectW(W("HelpLabel").font, sizeof(help), &help), 0);
+  ASSERT_GT(pf::GetObjectW(W("AboutNameLabel").font, sizeof(name), &name), 0);
+  EXPECT_EQ(title.lfHeight, -(8 * 192) / 72);
+  EXPECT_EQ(title.lfWeight, 700);
+  EXPECT_EQ(help.lfHeight, -(8 * 192) / 72);
+  EXPECT_EQ(help.lfWeight, 400);
+  EXPECT_EQ(name.lfHeight, -(10 * 192) / 72);
+  EXPECT_EQ(name.lfWeight, 700);
+  EXPECT_EQ(pf::LiveDrawingObjects(), liveObjects + 3);
+  Cancel();
+  EXPECT_EQ(pf::LiveDrawingObjects(), liveObjects);
+}
+
+TEST_F(ConfigTest, ClosingFromOutsideSavesNothing) {
+  Start();
+  Open("GeneralList", 0);
+  pf::SendMessageW(main, pf::WM_CLOSE, 0, 0);
+  EXPECT_TRUE(Closed());
+  EXPECT_TRUE(store().QuitPosted());
+  EXPECT_FALSE(SavedAnything());
+  EXPECT_TRUE(pf::IsNull(store().MenuBarOf(main))) << "the menu bar went with the window";
+}
+
+}  // namespace
+}  // namespace ostrel::testing
