@@ -1,8 +1,9 @@
 // Density scaling, fonts made from a FontSpec and the layout's line height.
-#include <ostream>
+#include <algorithm>
+#include <cstring>
+#include <iterator>
 #include <string>
 
-#include "platform/host/host_screen.h"
 #include "tests/render_support.h"
 
 namespace ostrel::testing {
@@ -17,97 +18,66 @@ FontSpec Spec(const std::u16string& face, int size, int bold, int clearType) {
   return spec;
 }
 
-pf::LOGFONTW LogicalFontOf(pf::FontHandle font) {
-  pf::LOGFONTW lf;
-  EXPECT_EQ(pf::GetObjectW(font, sizeof(lf), &lf), static_cast<int>(sizeof(lf)));
-  return lf;
-}
-
 using FontsTest = RenderTest;
 
-TEST_F(FontsTest, ScaleByDpiAsksTheScreenEachTimeAndTruncatesTowardZero) {
-  pf::host::HostScreen().SetScreenDpi(96, 96);
+TEST_F(FontsTest, ScaleByDpiAsksTheVerticalDensityEachTimeAndTruncatesTowardZero) {
   EXPECT_EQ(ScaleByDpi(20), 20);
-  EXPECT_EQ(ScaleByDpi(-7), -7);
-  pf::host::HostScreen().SetScreenDpi(96, 131);  // the vertical density counts
+  pf::host::HostScreen().SetScreenDpi(96, 131);
   EXPECT_EQ(ScaleByDpi(20), 27);
   EXPECT_EQ(ScaleByDpi(2), 2);
   EXPECT_EQ(ScaleByDpi(-20), -27);
-  EXPECT_EQ(ScaleByDpi(-1), -1);
   pf::host::HostScreen().SetScreenDpi(192, 192);
-  EXPECT_EQ(ScaleByDpi(20), 40);
   EXPECT_EQ(ScaleByDpi(-3), -6);
 }
 
-struct HeightCase {
-  int dpi;
-  int points;
-  int height;
-};
-
-void PrintTo(const HeightCase& c, std::ostream* os) {
-  *os << c.points << "pt@" << c.dpi;
-}
-
-class FontsSpecHeight : public RenderTest, public ::testing::WithParamInterface<HeightCase> {};
-
-TEST_P(FontsSpecHeight, IsTheCharacterHeightOfThePointSizeAtTheSurfaceDensity) {
-  pf::host::HostScreen().SetScreenDpi(96, GetParam().dpi);
-  pf::SurfaceHandle surface = Surface(4, 4);
-  pf::FontHandle font = CreateSpecFont(surface, Spec(u"Tahoma", GetParam().points, 0, 1));
-  EXPECT_EQ(LogicalFontOf(font).lfHeight, GetParam().height);
+// The logical font made for a spec at a vertical density.
+pf::LOGFONTW Made(pf::SurfaceHandle surface, int dpi, const FontSpec& spec) {
+  pf::host::HostScreen().SetScreenDpi(96, dpi);
+  pf::FontHandle font = CreateSpecFont(surface, spec);
+  pf::LOGFONTW lf;
+  EXPECT_EQ(pf::GetObjectW(font, sizeof(lf), &lf), static_cast<int>(sizeof(lf)));
   pf::DeleteObject(font);
+  return lf;
 }
 
-INSTANTIATE_TEST_SUITE_P(Densities, FontsSpecHeight,
-                         ::testing::Values(HeightCase{96, 8, -10}, HeightCase{192, 8, -21},
-                                           HeightCase{96, 30, -40}, HeightCase{131, 8, -14},
-                                           HeightCase{131, 30, -54}, HeightCase{192, 30, -80},
-                                           HeightCase{96, 0, 0}, HeightCase{96, -8, 10}));
-
-TEST_F(FontsTest, SpecFontTakesWeightQualityAndFaceAndKeepsTheSystemFontsOtherFields) {
+TEST_F(FontsTest, SpecFontHasThePointSizeAtTheSurfaceDensityAndTheSystemFontsOtherFields) {
   pf::SurfaceHandle surface = Surface(4, 4);
+  struct Case {
+    int dpi, points, height;
+  };
+  for (const Case& c : {Case{96, 8, -10}, Case{192, 8, -21}, Case{96, 30, -40}, Case{131, 8, -14},
+                        Case{131, 30, -54}, Case{96, -8, 10}}) {
+    EXPECT_EQ(Made(surface, c.dpi, Spec(u"Tahoma", c.points, 0, 1)).lfHeight, c.height)
+        << c.points << " points at " << c.dpi;
+  }
   pf::LOGFONTW system;
   pf::GetObjectW(pf::GetStockObject(pf::SYSTEM_FONT), sizeof(system), &system);
-
-  pf::FontHandle plain = CreateSpecFont(surface, Spec(u"Tahoma", 8, 0, 1));
-  pf::LOGFONTW lf = LogicalFontOf(plain);
-  EXPECT_EQ(lf.lfWeight, 400);
-  EXPECT_EQ(lf.lfQuality, pf::CLEARTYPE_QUALITY);
-  EXPECT_EQ(std::u16string(lf.lfFaceName), u"Tahoma");
-  EXPECT_EQ(lf.lfWidth, system.lfWidth);
-  EXPECT_EQ(lf.lfCharSet, system.lfCharSet);
-  EXPECT_EQ(lf.lfPitchAndFamily, system.lfPitchAndFamily);
-  EXPECT_EQ(lf.lfOutPrecision, system.lfOutPrecision);
-  EXPECT_EQ(lf.lfItalic, system.lfItalic);
-  pf::DeleteObject(plain);
-
-  pf::FontHandle bold = CreateSpecFont(surface, Spec(u"Tahoma", 8, 5, 0));
-  lf = LogicalFontOf(bold);
-  EXPECT_EQ(lf.lfWeight, 700);
-  EXPECT_EQ(lf.lfQuality, pf::DEFAULT_QUALITY);
-  pf::DeleteObject(bold);
+  pf::LOGFONTW plain = Made(surface, 96, Spec(u"Tahoma", 8, 0, 1));
+  EXPECT_EQ(plain.lfWeight, 400);
+  EXPECT_EQ(plain.lfQuality, pf::CLEARTYPE_QUALITY);
+  EXPECT_EQ(std::u16string(plain.lfFaceName), u"Tahoma");
+  system.lfHeight = plain.lfHeight;
+  system.lfWeight = plain.lfWeight;
+  system.lfQuality = plain.lfQuality;
+  std::copy(std::begin(plain.lfFaceName), std::end(plain.lfFaceName), system.lfFaceName);
+  EXPECT_EQ(std::memcmp(&plain, &system, sizeof(system)), 0) << "other fields as the system font";
+  pf::LOGFONTW bold = Made(surface, 96, Spec(u"Tahoma", 8, 5, 0));
+  EXPECT_EQ(bold.lfWeight, 700);
+  EXPECT_EQ(bold.lfQuality, pf::DEFAULT_QUALITY);
 }
 
 TEST_F(FontsTest, FaceNameLongerThanTheFaceFieldIsCutAt31Units) {
-  const std::u16string longName(200, u'Ж');
-  FontSpec spec = Spec(longName, 8, 0, 1);
-  spec.FaceName[kPathCapacity - 1] = 0;
-  pf::SurfaceHandle surface = Surface(4, 4);
-  pf::FontHandle font = CreateSpecFont(surface, spec);
-  pf::LOGFONTW lf = LogicalFontOf(font);
-  EXPECT_EQ(std::u16string(lf.lfFaceName), longName.substr(0, 31));
-  EXPECT_EQ(lf.lfFaceName[pf::LF_FACESIZE - 1], 0);
-  pf::DeleteObject(font);
+  const std::u16string name(200, u'Ж');
+  pf::LOGFONTW lf = Made(Surface(4, 4), 96, Spec(name, 8, 0, 1));
+  EXPECT_EQ(std::u16string(lf.lfFaceName), name.substr(0, 31));
 }
 
 TEST_F(FontsTest, LineHeightIsTheZerosCellStableAndLeavesTheSurfaceAsItWas) {
   pf::SurfaceHandle surface = Surface(4, 4);
   UseFont(surface, u"Tahoma", -40);
   const FontSpec spec = Spec(u"Tahoma", 8, 0, 1);
-  const int first = LineHeight(surface, spec);
-  EXPECT_EQ(first, 12);  // Tahoma at -10: the cell of any text is 12 pixels
-  EXPECT_EQ(LineHeight(surface, spec), first);
+  EXPECT_EQ(LineHeight(surface, spec), 12);  // Tahoma at -10 has a 12-pixel cell
+  EXPECT_EQ(LineHeight(surface, spec), 12);
   EXPECT_EQ(Extent(surface, u"0").cy, 48) << "the surface's own font is selected again";
   pf::host::HostScreen().SetScreenDpi(192, 192);
   EXPECT_EQ(LineHeight(surface, spec), 25);

@@ -1,4 +1,6 @@
 // The Calendar block on the recording surface: six, three or one week by band height, the header, cell boxes, colours and today in bold.
+#include <algorithm>
+#include <iterator>
 #include <string>
 
 #include "tests/render_support.h"
@@ -27,24 +29,12 @@ class RenderCalendar : public RenderTest {
                                       static_cast<std::uint16_t>(day), 12, 0, 0, 0});
     BuildCalendarGrid(Status());
   }
-  static bool IsHeader(const DrawRecord& r) {
-    for (const char16_t* name : kDayNames) {
-      if (r.text == name) return true;
-    }
-    return false;
-  }
-  // Day numbers in drawing order, and header boxes.
-  static std::vector<DrawRecord> Numbers(const std::vector<DrawRecord>& log) {
-    std::vector<DrawRecord> out;
+  // Day numbers (header=false) or weekday names (header=true), in drawing order.
+  static Log Cells(const Log& log, bool header) {
+    Log out;
     for (const DrawRecord& r : Texts(log)) {
-      if (!IsHeader(r)) out.push_back(r);
-    }
-    return out;
-  }
-  static std::vector<DrawRecord> Header(const std::vector<DrawRecord>& log) {
-    std::vector<DrawRecord> out;
-    for (const DrawRecord& r : Texts(log)) {
-      if (IsHeader(r)) out.push_back(r);
+      bool name = std::find(std::begin(kDayNames), std::end(kDayNames), r.text) != std::end(kDayNames);
+      if (name == header) out.push_back(r);
     }
     return out;
   }
@@ -65,15 +55,15 @@ TEST_F(RenderCalendar, BandHeightChoosesSixThreeOrOneWeekWithAndWithoutTheHeader
     SCOPED_TRACE(::testing::Message() << c.height << " " << c.weekdaysSize);
     SetPixelHeight(Calendar, c.height);
     PluginSettings().CalendarSettings.WeekdaysFont.Size = c.weekdaysSize;
-    const std::vector<DrawRecord> log = Render(DrawCalendarBlock, 0, 50);
-    const std::vector<DrawRecord> numbers = Numbers(log);
+    const Log log = Render(DrawCalendarBlock, 0, 50);
+    const Log numbers = Cells(log, false);
     ASSERT_EQ(numbers.size(), static_cast<std::size_t>(7 * c.rows));
     const int firstRow = c.rows == 6 ? 0 : c.rows == 3 ? 1 : 2;
     EXPECT_EQ(numbers[0].text, Day(firstRow, 0));
     const int header = c.weekdaysSize > 0 ? 1 : 0;
     EXPECT_EQ(numbers[0].rect.top, 52 + header * 10);
     EXPECT_EQ(numbers.back().rect.top, 52 + (header + c.rows - 1) * 10);
-    EXPECT_EQ(Header(log).size(), header ? 7u : 0u);
+    EXPECT_EQ(Cells(log, true).size(), header ? 7u : 0u);
   }
 }
 
@@ -87,7 +77,7 @@ TEST_F(RenderCalendar, ThreeWeeksAreTheOnesAroundTodayKeptInsideTheMonth) {
                         Case{12, 29, 3}, Case{3, 31, 3}}) {
     SCOPED_TRACE(c.day);
     Today(2026, c.month, c.day);
-    const std::vector<DrawRecord> numbers = Numbers(Render(DrawCalendarBlock));
+    const Log numbers = Cells(Render(DrawCalendarBlock), false);
     ASSERT_EQ(numbers.size(), 21u);
     EXPECT_EQ(numbers[0].text, Day(c.firstRow, 0));
     EXPECT_EQ(numbers[20].text, Day(c.firstRow + 2, 6));
@@ -97,11 +87,11 @@ TEST_F(RenderCalendar, ThreeWeeksAreTheOnesAroundTodayKeptInsideTheMonth) {
 TEST_F(RenderCalendar, CellsAreBoxesAsWideAsTwoZerosCentredInSeventhsOfTheBand) {
   Today(2026, 12, 16);
   SetPixelHeight(Calendar, 80);
-  const std::vector<DrawRecord> log = Render(DrawCalendarBlock, 5, 0);
+  const Log log = Render(DrawCalendarBlock, 5, 0);
   const int w00 = Measure(PluginSettings().CalendarSettings.Font, u"00").cx;
   const int cell = 220 / 7;
-  const std::vector<DrawRecord> numbers = Numbers(log);
-  const std::vector<DrawRecord> header = Header(log);
+  const Log numbers = Cells(log, false);
+  const Log header = Cells(log, true);
   ASSERT_EQ(numbers.size(), 42u);
   ASSERT_EQ(header.size(), 7u);
   for (int c = 0; c < 7; ++c) {
@@ -119,7 +109,7 @@ TEST_F(RenderCalendar, CellsAreBoxesAsWideAsTwoZerosCentredInSeventhsOfTheBand) 
 TEST_F(RenderCalendar, OtherMonthsComeBeforeTodayAndTodayBeforeTheWeekend) {
   Today(2026, 12, 6);  // a Sunday in row 0
   SetPixelHeight(Calendar, 80);
-  const std::vector<DrawRecord> numbers = Numbers(Render(DrawCalendarBlock));
+  const Log numbers = Cells(Render(DrawCalendarBlock), false);
   ASSERT_EQ(numbers.size(), 42u);
   auto at = [&](int row, int column) { return numbers[row * 7 + column]; };
   EXPECT_EQ(at(0, 0).color, pf::RGB(6, 6, 6));  // 30 November, a Monday

@@ -1,4 +1,4 @@
-// Test support for the block renderers: an item window of known size, the plug-in's records at their defaults, and one render per call with its drawing record.
+// Test support for the block renderers: an item window of known size, the plug-in's records at their defaults, one render per call with its drawing record.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -23,10 +23,13 @@ namespace ostrel::testing {
 
 using pf::host::DrawKind;
 using pf::host::DrawRecord;
+using Log = std::vector<DrawRecord>;
 using Renderer = void (*)(pf::WindowHandle, pf::SurfaceHandle, int, int);
 
 // The state images that come with the plug-in.
 inline const char16_t* ImageFolder() { return u"" OSTREL_SOURCE_DIR "/res/images/"; }
+
+constexpr std::uint32_t kLine = pf::DT_SINGLELINE | pf::DT_TOP | pf::DT_NOCLIP;
 
 class RenderTest : public DrawTest {
  protected:
@@ -42,82 +45,72 @@ class RenderTest : public DrawTest {
   }
   void TearDown() override {
     ReleaseStateImages();
-    if (!pf::IsNull(window)) pf::DestroyWindow(window);
+    pf::DestroyWindow(window);
     pf::SetControls(nullptr);
     pf::SetClock(nullptr);
     DrawTest::TearDown();
   }
 
-  // The default settings at a density, an item window width pixels wide, and
-  // every block's band as tall as its Height setting.
-  void Defaults(int dpi, int width = 240) {
+  // Default settings at a density, a 240-pixel item window, and every band
+  // as tall as its block's Height setting.
+  void Defaults(int dpi) {
     pf::host::HostScreen().SetScreenDpi(dpi, dpi);
-    Settings& settings = PluginSettings();
-    settings = Settings{};
-    ResetToDefaults(settings);
-    SetPixelHeight(Wireless, settings.WirelessSettings.Height);
-    SetPixelHeight(Time, settings.TimeSettings.Height);
-    SetPixelHeight(Date, settings.DateSettings.Height);
-    SetPixelHeight(Calendar, settings.CalendarSettings.Height);
-    SetPixelHeight(SysInfo, settings.SysInfoSettings.Height);
-    if (!pf::IsNull(window)) pf::DestroyWindow(window);
-    window = pf::CreateWindowExW(0, pf::WC_STATIC, u"", 0, 0, 0, width, 400, pf::WindowHandle{},
-                                 0, pf::ModuleHandle{}, nullptr);
+    Settings& s = PluginSettings();
+    s = Settings{};
+    ResetToDefaults(s);
+    const int heights[] = {s.WirelessSettings.Height, s.TimeSettings.Height, s.DateSettings.Height,
+                           s.CalendarSettings.Height, s.LauncherSettings.Height,
+                           s.SysInfoSettings.Height};
+    for (int kind = Wireless; kind <= SysInfo; ++kind) SetPixelHeight(kind, heights[kind - 1]);
+    pf::DestroyWindow(window);
+    window = pf::CreateWindowExW(0, pf::WC_STATIC, u"", 0, 0, 0, 240, 400, pf::WindowHandle{}, 0,
+                                 pf::ModuleHandle{}, nullptr);
     ASSERT_FALSE(pf::IsNull(window));
   }
   static void SetPixelHeight(std::int32_t kind, int height) {
     PluginSettings().BlockTable[FindEntryOfKind(kind)].PixelHeight = height;
   }
-  static void SetVisible(std::int32_t kind, int visible) {
-    PluginSettings().BlockTable[FindEntryOfKind(kind)].Visible = visible;
-  }
 
-  // Runs a renderer on a fresh surface; every drawing object it made must be
-  // gone and the surface's own font selected again afterwards.
-  std::vector<DrawRecord> Render(Renderer renderer, int dx = 0, int y = 0) {
+  // Runs a renderer on a fresh surface: whatever it made must be gone and the
+  // surface's own font selected again afterwards.
+  Log Render(Renderer renderer, int dx = 0, int y = 0) {
     dc = Surface(240, 400);
-    pf::LOGFONTW marker;
-    marker.lfHeight = -7;
-    pf::FontHandle markerFont = pf::CreateFontIndirectW(&marker);
-    pf::FontHandle own = pf::SelectObject(dc, markerFont);
+    pf::LOGFONTW own;
+    own.lfHeight = -7;
+    pf::FontHandle ownFont = pf::CreateFontIndirectW(&own);
+    pf::FontHandle stock = pf::SelectObject(dc, ownFont);
     const int before = pf::LiveDrawingObjects();
     renderer(window, dc, dx, y);
     EXPECT_EQ(pf::LiveDrawingObjects(), before) << "the renderer leaked a drawing object";
-    EXPECT_EQ(pf::SelectObject(dc, own), markerFont) << "the surface's own font was not selected again";
-    pf::DeleteObject(markerFont);
+    EXPECT_EQ(pf::SelectObject(dc, stock), ownFont) << "the surface's font was not put back";
+    pf::DeleteObject(ownFont);
     return pf::host::DrawLog();
   }
 
-  // The text calls and image copies of a record.
-  static std::vector<DrawRecord> Texts(const std::vector<DrawRecord>& log) {
-    return Of(log, DrawKind::DrawText);
-  }
-  static std::vector<DrawRecord> Images(const std::vector<DrawRecord>& log) {
-    return Of(log, DrawKind::TransparentImage);
-  }
-  static std::vector<DrawRecord> Of(const std::vector<DrawRecord>& log, DrawKind kind) {
-    std::vector<DrawRecord> out;
+  static Log Of(const Log& log, DrawKind kind) {
+    Log out;
     for (const DrawRecord& r : log) {
       if (r.kind == kind) out.push_back(r);
     }
     return out;
   }
-  // The one text call that drew text; fails the test when there is none.
-  static DrawRecord TextCall(const std::vector<DrawRecord>& log, const std::u16string& text) {
+  static Log Texts(const Log& log) { return Of(log, DrawKind::DrawText); }
+  static Log Images(const Log& log) { return Of(log, DrawKind::TransparentImage); }
+  static bool Drew(const Log& log, const std::u16string& text) {
+    for (const DrawRecord& r : Texts(log)) {
+      if (r.text == text) return true;
+    }
+    return false;
+  }
+  static DrawRecord TextCall(const Log& log, const std::u16string& text) {
     for (const DrawRecord& r : Texts(log)) {
       if (r.text == text) return r;
     }
     ADD_FAILURE() << "no text call for " << pf::ToUtf8(text);
     return DrawRecord{};
   }
-  static bool Drew(const std::vector<DrawRecord>& log, const std::u16string& text) {
-    for (const DrawRecord& r : Texts(log)) {
-      if (r.text == text) return true;
-    }
-    return false;
-  }
 
-  // The size of a text in a spec's font, as the platform measures it.
+  // A text's size in a spec's font, as the platform measures it.
   pf::SIZE Measure(const FontSpec& spec, const std::u16string& text) {
     pf::SurfaceHandle screen = pf::GetDC(pf::WindowHandle{});
     pf::FontHandle font = CreateSpecFont(screen, spec);
@@ -128,8 +121,6 @@ class RenderTest : public DrawTest {
     pf::ReleaseDC(pf::WindowHandle{}, screen);
     return size;
   }
-
-  static constexpr std::uint32_t kLine = pf::DT_SINGLELINE | pf::DT_TOP | pf::DT_NOCLIP;
 
   pf::host::HostControls controls;
   pf::host::HostClock clock;

@@ -29,7 +29,7 @@ class RenderTime : public RenderTest {
     Status().AlarmSet = set;
     pf::CopyText(Status().AlarmText, kAlarmTextCapacity, text.c_str());
   }
-  std::vector<DrawRecord> RenderMode(int mode) {
+  Log RenderMode(int mode) {
     PluginSettings().TimeSettings.ShowDate = mode;
     return Render(DrawTimeBlock);
   }
@@ -62,7 +62,7 @@ TEST_F(RenderTime, ClockBoxAndDateLinesFollowEachDatePlacement) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.mode);
-    const std::vector<DrawRecord> log = RenderMode(c.mode);
+    const Log log = RenderMode(c.mode);
     const DrawRecord clock = TextCall(log, u"7:05");
     EXPECT_EQ(clock.rect, c.clock);
     EXPECT_EQ(clock.format, kClockFlags);
@@ -110,7 +110,7 @@ TEST_F(RenderTime, AlarmIconSitsLeftOnlyWhenTheDatesAreRightAndBelowTheDatesWhen
                         Case{2, 217, 2 + dH, pf::DT_RIGHT}, Case{3, 10, 2, pf::DT_LEFT},
                         Case{4, 217, 2, pf::DT_RIGHT}}) {
     SCOPED_TRACE(c.mode);
-    const std::vector<DrawRecord> log = RenderMode(c.mode);
+    const Log log = RenderMode(c.mode);
     ASSERT_EQ(Images(log).size(), 1u);
     const DrawRecord icon = Images(log)[0];
     EXPECT_EQ(icon.imageName, "alarm96.png");
@@ -128,7 +128,7 @@ TEST_F(RenderTime, AlarmIconSitsLeftOnlyWhenTheDatesAreRightAndBelowTheDatesWhen
 TEST_F(RenderTime, AlarmNeedsTheSwitchASetAlarmAndTheImageAndItsTimeIsOptional) {
   LoadStateImages(ImageFolder());
   SetAlarm(0, u"07:05");
-  std::vector<DrawRecord> log = Render(DrawTimeBlock);
+  Log log = Render(DrawTimeBlock);
   EXPECT_TRUE(Images(log).empty());
   EXPECT_FALSE(Drew(log, u"07:05"));
 
