@@ -269,6 +269,7 @@ TEST_F(DrawTest, StockSystemFontHasTheScalableDevicesFields) {
 TEST_F(DrawTest, WindowContextsDrawOnTheWindowsPictureAtItsClientSize) {
   pf::WindowHandle window{0x77};
   pf::SIZE client{40, 20};
+  const pf::host::HostGdi::ClientSizeSource installed = pf::host::HostScreen().ClientSizes();
   pf::host::HostScreen().SetClientSizeSource([&](pf::WindowHandle w, pf::SIZE* size) {
     if (w != window) return false;
     *size = client;
@@ -292,7 +293,7 @@ TEST_F(DrawTest, WindowContextsDrawOnTheWindowsPictureAtItsClientSize) {
   EXPECT_EQ(pf::host::ColorFromPixel(picture->At(5, 4)), pf::RGB(9, 8, 7));
   pf::host::HostScreen().ForgetWindow(window);
   EXPECT_EQ(pf::host::HostScreen().WindowPicture(window), nullptr);
-  pf::host::HostScreen().SetClientSizeSource(nullptr);
+  pf::host::HostScreen().SetClientSizeSource(installed);
 }
 
 TEST(DrawFlagNames, NameEveryFormatTheRecordsShow) {

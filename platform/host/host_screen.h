@@ -33,6 +33,7 @@ class HostGdi : public GdiService {
   // stand-in installs it; GetDC asks it on every call.
   using ClientSizeSource = std::function<bool(WindowHandle window, SIZE* size)>;
   void SetClientSizeSource(ClientSizeSource source) { clientSize_ = std::move(source); }
+  const ClientSizeSource& ClientSizes() const { return clientSize_; }
   // The window's picture as the last drawing left it (null before its first
   // GetDC), and dropping it when the window is destroyed.
   std::shared_ptr<const RasterImage> WindowPicture(WindowHandle window) const;
