@@ -111,6 +111,12 @@ void OnListDoubleTap(WindowHandle window, WindowHandle list) {
                static_cast<LPARAM>(Ctl(button)));
 }
 
+// Rows keep their kind as their image, and a toggle's kind is the value by
+// which a list asks its parent for the image: the answer is that kind again.
+void OnListAsksImage(NMLVDISPINFOW& info) {
+  if (info.item.mask & LVIF_IMAGE) info.item.iImage = Toggle;
+}
+
 LRESULT OnNotify(WindowHandle window, LPARAM lParam) {
   const NMHDR& header = *reinterpret_cast<const NMHDR*>(lParam);
   if (header.hwndFrom == Ctl(TabStrip) && header.code == TCN_SELCHANGE) {
@@ -119,6 +125,8 @@ LRESULT OnNotify(WindowHandle window, LPARAM lParam) {
     OnListChanged(header.hwndFrom, *reinterpret_cast<const NMLISTVIEW*>(lParam));
   } else if (header.code == NM_DBLCLK) {
     OnListDoubleTap(window, header.hwndFrom);
+  } else if (header.code == LVN_GETDISPINFOW) {
+    OnListAsksImage(*reinterpret_cast<NMLVDISPINFOW*>(lParam));
   }
   return 0;
 }

@@ -12,7 +12,7 @@ namespace ostrel::cfg {
 // Kinds of settings-list rows; a row's kind is its image index and, while its
 // editor is open, the value of OpenEditor.
 enum RowKind : int {
-  Toggle = -1,
+  Toggle = pf::I_IMAGECALLBACK,
   FontRow = 1,
   ColourRow = 2,
   FormatRow = 3,

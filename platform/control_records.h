@@ -50,6 +50,7 @@ constexpr std::uint32_t WM_PRINTCLIENT = 0x0318;
 // Notification codes (NMHDR::code, or the high word of WM_COMMAND's wParam).
 constexpr std::uint32_t NM_DBLCLK = 0u - 3u;
 constexpr std::uint32_t LVN_ITEMCHANGED = 0u - 101u;
+constexpr std::uint32_t LVN_GETDISPINFOW = 0u - 177u;
 constexpr std::uint32_t TCN_SELCHANGE = 0u - 551u;
 constexpr std::uint32_t TCN_SELCHANGING = 0u - 552u;
 constexpr unsigned BN_CLICKED = 0;
@@ -190,6 +191,9 @@ constexpr int LVSCW_AUTOSIZE_USEHEADER = -2;
 constexpr std::uint32_t LVS_EX_CHECKBOXES = 0x0004;
 constexpr std::uint32_t LVS_EX_FULLROWSELECT = 0x0020;
 constexpr int LVSIL_SMALL = 1;
+// An item stored with this image has none of its own: whoever reads the
+// image gets what the parent answers to LVN_GETDISPINFOW.
+constexpr int I_IMAGECALLBACK = -1;
 
 struct LVITEMW {
   std::uint32_t mask = 0;
@@ -213,6 +217,13 @@ struct LVCOLUMNW {
 };
 
 // A list sort's comparison: the two items' params and the caller's value.
+// LVN_GETDISPINFOW's record: item.mask says what the list asks for; the
+// parent fills it in.
+struct NMLVDISPINFOW {
+  NMHDR hdr;
+  LVITEMW item;
+};
+
 using PFNLVCOMPARE = int (*)(LPARAM item1, LPARAM item2, LPARAM sortParam);
 
 // Tab items.

@@ -116,13 +116,25 @@ int HostControls::ListViewSetItem(WindowHandle list, const LVITEMW* item) {
 int HostControls::ListViewGetItem(WindowHandle list, LVITEMW* item) {
   HostWindow* w = FindOf(list, WC_LISTVIEW);
   if (w == nullptr || item == nullptr || !InRange(item->iItem, w->rows.size())) return 0;
-  const HostListRow& row = w->rows[item->iItem];
+  const HostListRow row = w->rows[item->iItem];
   if (item->mask & LVIF_TEXT) {
     ListViewGetItemText(list, item->iItem, item->iSubItem, item->pszText, item->cchTextMax);
   }
   if (item->mask & LVIF_IMAGE) item->iImage = row.image;
   if (item->mask & LVIF_PARAM) item->lParam = row.param;
   if (item->mask & LVIF_STATE) item->state = row.state & item->stateMask;
+  if ((item->mask & LVIF_IMAGE) && row.image == I_IMAGECALLBACK) {
+    // As the real list does: the parent is asked, and an unanswered
+    // question leaves the zeroed record's image, 0.
+    NMLVDISPINFOW info;
+    info.hdr.code = LVN_GETDISPINFOW;
+    info.item.mask = LVIF_IMAGE;
+    info.item.iItem = item->iItem;
+    info.item.iSubItem = item->iSubItem;
+    info.item.lParam = row.param;
+    Notify(list, &info.hdr);
+    item->iImage = info.item.iImage;
+  }
   return 1;
 }
 
