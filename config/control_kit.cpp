@@ -12,7 +12,10 @@ using namespace pf;
 int AddRow(WindowHandle list, const char16_t* caption, const char16_t* value, int kind,
            bool checked) {
   LVITEMW item;
-  item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
+  // The row starts without a check-box state of its own, so that setting it
+  // below is a change that every list reports (LVN_ITEMCHANGED).
+  item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM | LVIF_STATE;
+  item.stateMask = LVIS_STATEIMAGEMASK;
   item.iItem = ListView_GetItemCount(list);
   item.pszText = const_cast<char16_t*>(caption);
   item.iImage = kind;

@@ -84,8 +84,10 @@ int HostControls::ListViewInsertItem(WindowHandle list, const LVITEMW* item) {
   if (item->mask & LVIF_PARAM) row.param = item->lParam;
   std::uint32_t wanted = (item->mask & LVIF_STATE) ? (item->state & item->stateMask) : 0;
   w->rows.insert(w->rows.begin() + index, row);
-  if (w->HasCheckBoxes() && (wanted & LVIS_STATEIMAGEMASK) == 0) {
-    // A list with check boxes gives each new row the clear box, and says so.
+  bool boxGiven = (item->mask & LVIF_STATE) && (item->stateMask & LVIS_STATEIMAGEMASK);
+  if (w->HasCheckBoxes() && !boxGiven) {
+    // A list with check boxes gives a new row the clear box unless the
+    // caller said which, and reports it as a change.
     wanted |= INDEXTOSTATEIMAGEMASK(1);
   }
   if (wanted != 0) ChangeItemState(list, index, wanted, wanted);
