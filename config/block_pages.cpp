@@ -8,67 +8,67 @@ using namespace pf;
 
 namespace {
 
-const RowSpec kWirelessRows[] = {
-    NumberSpec(u"Высота беспр.связи", [](SettingsBody& b) { return &b.WirelessSettings.Height; }, -1, 1000),
-    FontSpecRow(u"Шрифт беспр.связи", [](SettingsBody& b) { return &b.WirelessSettings.Font; }, 1),
-    ToggleSpec(u"Состояние BT", [](SettingsBody& b) { return &b.WirelessSettings.ShowBT; }, kYesNo),
-    ToggleSpec(u"Состояние WiFi", [](SettingsBody& b) { return &b.WirelessSettings.ShowWF; }, kYesNo),
-    ToggleSpec(u"Звонки", [](SettingsBody& b) { return &b.WirelessSettings.ShowCalls; }, kYesNo),
-    ToggleSpec(u"SMS", [](SettingsBody& b) { return &b.WirelessSettings.ShowSMS; }, kYesNo),
-    ToggleSpec(u"E-Mail", [](SettingsBody& b) { return &b.WirelessSettings.ShowEMails; }, kYesNo),
-    FileSpec(u"Тап", [](SettingsBody& b) { return b.WirelessSettings.Tap; }),
+const SettingRow kWirelessRows[] = {
+    NumberSetting(u"Высота беспр.связи", [](SettingsBody& b) { return &b.WirelessSettings.Height; }, -1, 1000),
+    FontSetting(u"Шрифт беспр.связи", [](SettingsBody& b) { return &b.WirelessSettings.Font; }, 1),
+    ToggleSetting(u"Состояние BT", [](SettingsBody& b) { return &b.WirelessSettings.ShowBT; }, kYesNo),
+    ToggleSetting(u"Состояние WiFi", [](SettingsBody& b) { return &b.WirelessSettings.ShowWF; }, kYesNo),
+    ToggleSetting(u"Звонки", [](SettingsBody& b) { return &b.WirelessSettings.ShowCalls; }, kYesNo),
+    ToggleSetting(u"SMS", [](SettingsBody& b) { return &b.WirelessSettings.ShowSMS; }, kYesNo),
+    ToggleSetting(u"E-Mail", [](SettingsBody& b) { return &b.WirelessSettings.ShowEMails; }, kYesNo),
+    FileSetting(u"Тап", [](SettingsBody& b) { return b.WirelessSettings.Tap; }),
 };
 
-const RowSpec kTimeRows[] = {
-    NumberSpec(u"Высота часов", [](SettingsBody& b) { return &b.TimeSettings.Height; }, -1, 1000),
-    FontSpecRow(u"Шрифт часов", [](SettingsBody& b) { return &b.TimeSettings.Font1; }, 1),
-    ChoiceSpec(u"Формат времени", [](SettingsBody& b) { return &b.TimeSettings.TimeFormat; },
+const SettingRow kTimeRows[] = {
+    NumberSetting(u"Высота часов", [](SettingsBody& b) { return &b.TimeSettings.Height; }, -1, 1000),
+    FontSetting(u"Шрифт часов", [](SettingsBody& b) { return &b.TimeSettings.Font1; }, 1),
+    ChoiceSetting(u"Формат времени", [](SettingsBody& b) { return &b.TimeSettings.TimeFormat; },
                kTimeFormats, TimeFormatHelp()),
-    ToggleSpec(u"Показать секунды", [](SettingsBody& b) { return &b.TimeSettings.ShowSeconds; }, kYesNo),
-    ToggleSpec(u"Будильник", [](SettingsBody& b) { return &b.TimeSettings.ShowAlarm; }, kYesNo),
-    FontSpecRow(u"Шрифт будильника", [](SettingsBody& b) { return &b.TimeSettings.Font2; }, 1),
-    ChoiceSpec(u"Показать дату", [](SettingsBody& b) { return &b.TimeSettings.ShowDate; },
+    ToggleSetting(u"Показать секунды", [](SettingsBody& b) { return &b.TimeSettings.ShowSeconds; }, kYesNo),
+    ToggleSetting(u"Будильник", [](SettingsBody& b) { return &b.TimeSettings.ShowAlarm; }, kYesNo),
+    FontSetting(u"Шрифт будильника", [](SettingsBody& b) { return &b.TimeSettings.Font2; }, 1),
+    ChoiceSetting(u"Показать дату", [](SettingsBody& b) { return &b.TimeSettings.ShowDate; },
                kDatePlacements),
-    FileSpec(u"Тап", [](SettingsBody& b) { return b.TimeSettings.Tap; }),
+    FileSetting(u"Тап", [](SettingsBody& b) { return b.TimeSettings.Tap; }),
 };
 
-const RowSpec kDateRows[] = {
-    NumberSpec(u"Высота даты", [](SettingsBody& b) { return &b.DateSettings.Height; }, -1, 1000),
-    FontSpecRow(u"Шрифт даты 1", [](SettingsBody& b) { return &b.DateSettings.Font1; }, 1),
-    FontSpecRow(u"Шрифт даты 2", [](SettingsBody& b) { return &b.DateSettings.Font2; }, 1),
-    FormatSpec(u"Формат даты 1", [](SettingsBody& b) { return b.DateSettings.Format1; }),
-    FormatSpec(u"Формат даты 2", [](SettingsBody& b) { return b.DateSettings.Format2; }),
-    FileSpec(u"Тап", [](SettingsBody& b) { return b.DateSettings.Tap; }),
+const SettingRow kDateRows[] = {
+    NumberSetting(u"Высота даты", [](SettingsBody& b) { return &b.DateSettings.Height; }, -1, 1000),
+    FontSetting(u"Шрифт даты 1", [](SettingsBody& b) { return &b.DateSettings.Font1; }, 1),
+    FontSetting(u"Шрифт даты 2", [](SettingsBody& b) { return &b.DateSettings.Font2; }, 1),
+    FormatSetting(u"Формат даты 1", [](SettingsBody& b) { return b.DateSettings.Format1; }),
+    FormatSetting(u"Формат даты 2", [](SettingsBody& b) { return b.DateSettings.Format2; }),
+    FileSetting(u"Тап", [](SettingsBody& b) { return b.DateSettings.Tap; }),
 };
 
-const RowSpec kCalendarRows[] = {
-    NumberSpec(u"Высота календаря", [](SettingsBody& b) { return &b.CalendarSettings.Height; }, -1, 1000),
-    FontSpecRow(u"Шрифт календаря", [](SettingsBody& b) { return &b.CalendarSettings.Font; }, 1),
-    FontSpecRow(u"Шрифт дней недели", [](SettingsBody& b) { return &b.CalendarSettings.WeekdaysFont; }, 0),
-    ColourSpec(u"Цвет сегодня", [](SettingsBody& b) { return &b.CalendarSettings.ColorToday; }),
-    ColourSpec(u"Цвет субботы", [](SettingsBody& b) { return &b.CalendarSettings.ColorSaturday; }),
-    ColourSpec(u"Цвет воскресенья", [](SettingsBody& b) { return &b.CalendarSettings.ColorSunday; }),
-    ColourSpec(u"Цвет других дней", [](SettingsBody& b) { return &b.CalendarSettings.ColorOther; }),
-    FileSpec(u"Тап", [](SettingsBody& b) { return b.CalendarSettings.Tap; }),
+const SettingRow kCalendarRows[] = {
+    NumberSetting(u"Высота календаря", [](SettingsBody& b) { return &b.CalendarSettings.Height; }, -1, 1000),
+    FontSetting(u"Шрифт календаря", [](SettingsBody& b) { return &b.CalendarSettings.Font; }, 1),
+    FontSetting(u"Шрифт дней недели", [](SettingsBody& b) { return &b.CalendarSettings.WeekdaysFont; }, 0),
+    ColourSetting(u"Цвет сегодня", [](SettingsBody& b) { return &b.CalendarSettings.ColorToday; }),
+    ColourSetting(u"Цвет субботы", [](SettingsBody& b) { return &b.CalendarSettings.ColorSaturday; }),
+    ColourSetting(u"Цвет воскресенья", [](SettingsBody& b) { return &b.CalendarSettings.ColorSunday; }),
+    ColourSetting(u"Цвет других дней", [](SettingsBody& b) { return &b.CalendarSettings.ColorOther; }),
+    FileSetting(u"Тап", [](SettingsBody& b) { return b.CalendarSettings.Tap; }),
 };
 
-const RowSpec kLauncherPropsRows[] = {
-    NumberSpec(u"Высота", [](SettingsBody& b) { return &b.LauncherSettings.Height; }, -1, 1000),
-    ToggleSpec(u"Иконки", [](SettingsBody& b) { return &b.LauncherSettings.BigIcons; }, kIconSizes),
-    ChoiceSpec(u"Выравнивание", [](SettingsBody& b) { return &b.LauncherSettings.Align; }, kAlignments),
+const SettingRow kLauncherPropsRows[] = {
+    NumberSetting(u"Высота", [](SettingsBody& b) { return &b.LauncherSettings.Height; }, -1, 1000),
+    ToggleSetting(u"Иконки", [](SettingsBody& b) { return &b.LauncherSettings.BigIcons; }, kIconSizes),
+    ChoiceSetting(u"Выравнивание", [](SettingsBody& b) { return &b.LauncherSettings.Align; }, kAlignments),
 };
 
-const RowSpec kSysInfoRows[] = {
-    NumberSpec(u"Высота инфо", [](SettingsBody& b) { return &b.SysInfoSettings.Height; }, -1, 1000),
-    FontSpecRow(u"Шрифт инфо", [](SettingsBody& b) { return &b.SysInfoSettings.Font; }, 1),
-    ChoiceSpec(u"Память (ОЗУ)", [](SettingsBody& b) { return &b.SysInfoSettings.RamType; },
+const SettingRow kSysInfoRows[] = {
+    NumberSetting(u"Высота инфо", [](SettingsBody& b) { return &b.SysInfoSettings.Height; }, -1, 1000),
+    FontSetting(u"Шрифт инфо", [](SettingsBody& b) { return &b.SysInfoSettings.Font; }, 1),
+    ChoiceSetting(u"Память (ОЗУ)", [](SettingsBody& b) { return &b.SysInfoSettings.RamType; },
                kMemoryDisplays, u"", u"%"),
-    ChoiceSpec(u"Место на телефоне", [](SettingsBody& b) { return &b.SysInfoSettings.PhoneType; },
+    ChoiceSetting(u"Место на телефоне", [](SettingsBody& b) { return &b.SysInfoSettings.PhoneType; },
                kMemoryDisplays, u"", u"%"),
-    ChoiceSpec(u"Место на карте", [](SettingsBody& b) { return &b.SysInfoSettings.CardType; },
+    ChoiceSetting(u"Место на карте", [](SettingsBody& b) { return &b.SysInfoSettings.CardType; },
                kMemoryDisplays, u"", u"%"),
-    FileSpec(u"Тап (батарея)", [](SettingsBody& b) { return b.SysInfoSettings.Tap1; }),
-    FileSpec(u"Тап (память)", [](SettingsBody& b) { return b.SysInfoSettings.Tap2; }),
+    FileSetting(u"Тап (батарея)", [](SettingsBody& b) { return b.SysInfoSettings.Tap1; }),
+    FileSetting(u"Тап (память)", [](SettingsBody& b) { return b.SysInfoSettings.Tap2; }),
 };
 
 enum ColumnRule { HalfLessFour, Half, FourTenths };
@@ -109,7 +109,7 @@ void FillBlockLists(const Frame& frame) {
     WindowHandle list = Ctl(page.list);
     ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
     AddColumns(list, 2, ColumnWidth(page.columns, frame));
-    AddSpecRows(list, page.rows);
+    AddSettingRows(list, page.rows);
     // The value column reaches to the list's right edge, so the values
     // filled in when the page opens are not cut.
     ListView_SetColumnWidth(list, 1, LVSCW_AUTOSIZE_USEHEADER);

@@ -81,9 +81,9 @@ void AddColumns(WindowHandle list, int count, int width) {
   }
 }
 
-void FontText(const FontSpec& spec, char16_t* out, int capacity) {
-  FormatText(out, static_cast<std::size_t>(capacity), u"%s %i %s%s", spec.FaceName, spec.Size,
-             spec.Bold ? u"B" : u"", spec.ClearType ? u"C" : u"");
+void FontText(const FontSpec& font, char16_t* out, int capacity) {
+  FormatText(out, static_cast<std::size_t>(capacity), u"%s %i %s%s", font.FaceName, font.Size,
+             font.Bold ? u"B" : u"", font.ClearType ? u"C" : u"");
 }
 
 void ColourText(COLORREF colour, char16_t* out, int capacity) {
@@ -121,22 +121,22 @@ void SetEditValue(Control edit, std::int32_t value) {
   SetWindowTextW(Ctl(edit), text);
 }
 
-void FillFontEditor(const FontSpec& spec) {
+void FillFontEditor(const FontSpec& font) {
   // A face that is not installed leaves the face list's selection as it was.
-  ComboBox_SelectString(Ctl(FaceCombo), -1, spec.FaceName);
-  SetEditValue(SizeEdit, spec.Size);
-  Button_SetCheck(Ctl(BoldCheck), spec.Bold != 0 ? BST_CHECKED : BST_UNCHECKED);
-  Button_SetCheck(Ctl(ClearTypeCheck), spec.ClearType != 0 ? BST_CHECKED : BST_UNCHECKED);
-  ShowColour(spec.Color);
+  ComboBox_SelectString(Ctl(FaceCombo), -1, font.FaceName);
+  SetEditValue(SizeEdit, font.Size);
+  Button_SetCheck(Ctl(BoldCheck), font.Bold != 0 ? BST_CHECKED : BST_UNCHECKED);
+  Button_SetCheck(Ctl(ClearTypeCheck), font.ClearType != 0 ? BST_CHECKED : BST_UNCHECKED);
+  ShowColour(font.Color);
 }
 
-void ReadFontEditor(FontSpec& spec) {
-  ClearText(spec.FaceName, kPathCapacity);
-  GetWindowTextW(Ctl(FaceCombo), spec.FaceName, kPathCapacity);
-  spec.Size = EditValue(SizeEdit, kTextCapacity);
-  spec.Bold = Button_GetCheck(Ctl(BoldCheck)) == BST_CHECKED ? 1 : 0;
-  spec.ClearType = Button_GetCheck(Ctl(ClearTypeCheck)) == BST_CHECKED ? 1 : 0;
-  spec.Color = ReadColour();
+void ReadFontEditor(FontSpec& font) {
+  ClearText(font.FaceName, kPathCapacity);
+  GetWindowTextW(Ctl(FaceCombo), font.FaceName, kPathCapacity);
+  font.Size = EditValue(SizeEdit, kTextCapacity);
+  font.Bold = Button_GetCheck(Ctl(BoldCheck)) == BST_CHECKED ? 1 : 0;
+  font.ClearType = Button_GetCheck(Ctl(ClearTypeCheck)) == BST_CHECKED ? 1 : 0;
+  font.Color = ReadColour();
 }
 
 void ShowColour(COLORREF colour) {

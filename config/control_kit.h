@@ -25,7 +25,7 @@ void AddColumns(pf::WindowHandle list, int count, int width);
 
 // ---- Value texts and the editors ----
 // "%s %i %s%s": face, size, then "B" and "C" as they apply.
-void FontText(const FontSpec& spec, char16_t* out, int capacity);
+void FontText(const FontSpec& font, char16_t* out, int capacity);
 // "0x00BBGGRR" in upper-case hexadecimal.
 void ColourText(pf::COLORREF colour, char16_t* out, int capacity);
 // Optional leading blanks and sign, then digits up to the first other
@@ -34,8 +34,8 @@ std::int32_t ReadDecimal(const char16_t* text);
 // The decimal value of an edit's text, read up to capacity units.
 std::int32_t EditValue(Control edit, int capacity);
 void SetEditValue(Control edit, std::int32_t value);
-void FillFontEditor(const FontSpec& spec);
-void ReadFontEditor(FontSpec& spec);
+void FillFontEditor(const FontSpec& font);
+void ReadFontEditor(FontSpec& font);
 void ShowColour(pf::COLORREF colour);
 pf::COLORREF ReadColour();
 
@@ -60,7 +60,7 @@ const char16_t* TimeFormatHelp();
 // ---- Rows bound to settings ----
 // One row of a settings list: its caption and kind, and where its value lives
 // in the settings body the list edits.
-struct RowSpec {
+struct SettingRow {
   const char16_t* Caption = nullptr;
   int Kind = Toggle;
   std::int32_t* (*Number)(SettingsBody&) = nullptr;  // numbers, toggles, choices
@@ -75,33 +75,33 @@ struct RowSpec {
   const char16_t* InitialValue = u"";    // the value text at creation
 };
 
-RowSpec NumberSpec(const char16_t* caption, std::int32_t* (*field)(SettingsBody&), int low,
+SettingRow NumberSetting(const char16_t* caption, std::int32_t* (*field)(SettingsBody&), int low,
                    int high);
-RowSpec ToggleSpec(const char16_t* caption, std::int32_t* (*field)(SettingsBody&),
+SettingRow ToggleSetting(const char16_t* caption, std::int32_t* (*field)(SettingsBody&),
                    const ValueList& texts);
-RowSpec ChoiceSpec(const char16_t* caption, std::int32_t* (*field)(SettingsBody&),
+SettingRow ChoiceSetting(const char16_t* caption, std::int32_t* (*field)(SettingsBody&),
                    const ValueList& list, const char16_t* help = u"",
                    const char16_t* initial = u"");
-RowSpec FontSpecRow(const char16_t* caption, FontSpec* (*field)(SettingsBody&), int lowSize);
-RowSpec ColourSpec(const char16_t* caption, pf::COLORREF* (*field)(SettingsBody&));
-RowSpec FormatSpec(const char16_t* caption, char16_t* (*field)(SettingsBody&));
-RowSpec FileSpec(const char16_t* caption, char16_t* (*field)(SettingsBody&));
-RowSpec MarginsSpec(const char16_t* caption);
+SettingRow FontSetting(const char16_t* caption, FontSpec* (*field)(SettingsBody&), int lowSize);
+SettingRow ColourSetting(const char16_t* caption, pf::COLORREF* (*field)(SettingsBody&));
+SettingRow FormatSetting(const char16_t* caption, char16_t* (*field)(SettingsBody&));
+SettingRow FileSetting(const char16_t* caption, char16_t* (*field)(SettingsBody&));
+SettingRow MarginsSetting(const char16_t* caption);
 
 struct RowTable {
-  const RowSpec* Rows;
+  const SettingRow* Rows;
   int Count;
 };
 template <int N>
-constexpr RowTable TableOf(const RowSpec (&rows)[N]) {
+constexpr RowTable TableOf(const SettingRow (&rows)[N]) {
   return RowTable{rows, N};
 }
 
 // Adds every row with its initial value text (unchecked).
-void AddSpecRows(pf::WindowHandle list, const RowTable& table);
+void AddSettingRows(pf::WindowHandle list, const RowTable& table);
 // Sets a row's value text from the setting; a choice outside its list keeps
 // the text it had.
-void ShowRowValue(pf::WindowHandle list, int row, const RowSpec& spec, SettingsBody& body);
+void ShowRowValue(pf::WindowHandle list, int row, const SettingRow& setting, SettingsBody& body);
 void ShowAllRowValues(pf::WindowHandle list, const RowTable& table, SettingsBody& body);
 // The selected row's editor: caption, OpenEditor, the editor filled from the
 // setting (a toggle flips at once instead), then the view.

@@ -10,11 +10,11 @@ namespace {
 // record's Enabled can be reached from its body.
 std::int32_t* EnabledField(SettingsBody& body) { return &static_cast<Settings&>(body).Enabled; }
 
-const RowSpec kGeneralRows[] = {
-    ToggleSpec(u"Включить плагин", EnabledField, kYesNo),
-    NumberSpec(u"Фикс. страниц", [](SettingsBody& b) { return &b.FixedPageCount; }, 0, BlockCount),
-    MarginsSpec(u"Отступы"),
-    ChoiceSpec(u"Запуск со страниц", [](SettingsBody& b) { return &b.TapType; }, kTapTypes),
+const SettingRow kGeneralRows[] = {
+    ToggleSetting(u"Включить плагин", EnabledField, kYesNo),
+    NumberSetting(u"Фикс. страниц", [](SettingsBody& b) { return &b.FixedPageCount; }, 0, BlockCount),
+    MarginsSetting(u"Отступы"),
+    ChoiceSetting(u"Запуск со страниц", [](SettingsBody& b) { return &b.TapType; }, kTapTypes),
 };
 
 constexpr RowTable kGeneral = TableOf(kGeneralRows);
@@ -25,7 +25,7 @@ void FillGeneralList(const Frame& frame) {
   pf::WindowHandle list = Ctl(GeneralList);
   pf::ListView_SetExtendedListViewStyle(list, pf::LVS_EX_FULLROWSELECT);
   AddColumns(list, 2, ScaleX(10) + (frame.R - frame.L) / 2);
-  AddSpecRows(list, kGeneral);
+  AddSettingRows(list, kGeneral);
   ShowAllRowValues(list, kGeneral, State().Settings);
   pf::ListView_SetColumnWidth(list, 1, pf::LVSCW_AUTOSIZE_USEHEADER);
 }

@@ -34,14 +34,14 @@ static_assert(kEditStyle == 0x40810080 && kNumberEditStyle == 0x40812080, "edit 
 static_assert(kSpinStyle == 0x400000A6 && kComboStyle == 0x40010003, "spin and combo styles");
 static_assert(kCheckStyle == 0x40010003 && kTabStyle == 0x52000002, "check and tab styles");
 
-struct ControlSpec {
+struct ControlDef {
   const char* name;
   const char16_t* cls;
   std::uint32_t style;
   const char16_t* text;
 };
 
-const ControlSpec kControls[ControlCount] = {
+const ControlDef kControls[ControlCount] = {
     {"TitleLabel", WC_STATIC, WS_CHILD | WS_VISIBLE, u"Ostrel: Настройки"},
     {"TabStrip", WC_TABCONTROL, kTabStyle, u""},
     {"GeneralList", WC_LISTVIEW, kListStyle | WS_VISIBLE, u""},
@@ -249,10 +249,10 @@ void CreateControls(const Frame& frame) {
   Program& p = State();
   for (int i = 0; i < ControlCount; ++i) {
     Control c = static_cast<Control>(i);
-    const ControlSpec& spec = kControls[i];
+    const ControlDef& def = kControls[i];
     Place at = InitialPlace(c, frame);
-    const char16_t* text = spec.text != nullptr ? spec.text : AboutText(c);
-    p.Handles[i] = CreateWindowExW(0, spec.cls, text, spec.style, at.x, at.y, at.w, at.h, p.Main,
+    const char16_t* text = def.text != nullptr ? def.text : AboutText(c);
+    p.Handles[i] = CreateWindowExW(0, def.cls, text, def.style, at.x, at.y, at.w, at.h, p.Main,
                                    static_cast<std::uintptr_t>(ControlId(c)), p.Instance, nullptr);
     if (c == TitleLabel) {
       CreateProgramFonts();

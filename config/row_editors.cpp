@@ -16,27 +16,27 @@ void MarginsText(const SettingsBody& body, char16_t* out, int capacity) {
              body.MarginTop, u",", body.MarginRight, u",", body.MarginBottom);
 }
 
-void FlipToggle(WindowHandle list, int row, const RowSpec& spec, SettingsBody& body) {
-  std::int32_t& value = *spec.Number(body);
+void FlipToggle(WindowHandle list, int row, const SettingRow& setting, SettingsBody& body) {
+  std::int32_t& value = *setting.Number(body);
   value = value == 0 ? 1 : 0;
-  SetRowValue(list, row, spec.List->Rows[value]);
+  SetRowValue(list, row, setting.List->Rows[value]);
 }
 
-void FillChoiceEditor(const RowSpec& spec, std::int32_t value) {
+void FillChoiceEditor(const SettingRow& setting, std::int32_t value) {
   ComboBox_ResetContent(Ctl(ChoiceCombo));
-  for (int i = 0; i < spec.List->Count; ++i) ComboBox_AddString(Ctl(ChoiceCombo), spec.List->Entries[i]);
+  for (int i = 0; i < setting.List->Count; ++i) ComboBox_AddString(Ctl(ChoiceCombo), setting.List->Entries[i]);
   ComboBox_SetCurSel(Ctl(ChoiceCombo), value);  // a value outside the list selects nothing
-  SetWindowTextW(Ctl(HelpLabel), spec.Help);
+  SetWindowTextW(Ctl(HelpLabel), setting.Help);
 }
 
-void PrepareEditor(WindowHandle list, int row, const RowSpec& spec, SettingsBody& body) {
-  switch (spec.Kind) {
+void PrepareEditor(WindowHandle list, int row, const SettingRow& setting, SettingsBody& body) {
+  switch (setting.Kind) {
     case Toggle:
-      FlipToggle(list, row, spec, body);
+      FlipToggle(list, row, setting, body);
       break;
     case NumberRow:
-      UpDown_SetRange32(Ctl(LeftSpin), spec.Low, spec.High);
-      SetEditValue(LeftEdit, *spec.Number(body));
+      UpDown_SetRange32(Ctl(LeftSpin), setting.Low, setting.High);
+      SetEditValue(LeftEdit, *setting.Number(body));
       break;
     case MarginsRow:
       UpDown_SetRange32(Ctl(LeftSpin), 0, 1000);
@@ -46,21 +46,21 @@ void PrepareEditor(WindowHandle list, int row, const RowSpec& spec, SettingsBody
       SetEditValue(BottomEdit, body.MarginBottom);
       break;
     case FontRow:
-      UpDown_SetRange32(Ctl(SizeSpin), spec.Low, spec.High);
-      FillFontEditor(*spec.Font(body));
+      UpDown_SetRange32(Ctl(SizeSpin), setting.Low, setting.High);
+      FillFontEditor(*setting.Font(body));
       break;
     case ColourRow:
-      ShowColour(*spec.Colour(body));
+      ShowColour(*setting.Colour(body));
       break;
     case FormatRow:
-      SetWindowTextW(Ctl(FormatEdit), spec.Text(body));
+      SetWindowTextW(Ctl(FormatEdit), setting.Text(body));
       SetWindowTextW(Ctl(HelpLabel), DateFormatHelp());
       break;
     case ChoiceRow:
-      FillChoiceEditor(spec, *spec.Number(body));
+      FillChoiceEditor(setting, *setting.Number(body));
       break;
     case FileRow:
-      OpenBrowserAt(spec.Text(body));
+      OpenBrowserAt(setting.Text(body));
       break;
     default:
       break;
@@ -69,9 +69,9 @@ void PrepareEditor(WindowHandle list, int row, const RowSpec& spec, SettingsBody
 
 }  // namespace
 
-RowSpec NumberSpec(const char16_t* caption, std::int32_t* (*field)(SettingsBody&), int low,
+SettingRow NumberSetting(const char16_t* caption, std::int32_t* (*field)(SettingsBody&), int low,
                    int high) {
-  RowSpec s;
+  SettingRow s;
   s.Caption = caption;
   s.Kind = NumberRow;
   s.Number = field;
@@ -80,9 +80,9 @@ RowSpec NumberSpec(const char16_t* caption, std::int32_t* (*field)(SettingsBody&
   return s;
 }
 
-RowSpec ToggleSpec(const char16_t* caption, std::int32_t* (*field)(SettingsBody&),
+SettingRow ToggleSetting(const char16_t* caption, std::int32_t* (*field)(SettingsBody&),
                    const ValueList& texts) {
-  RowSpec s;
+  SettingRow s;
   s.Caption = caption;
   s.Kind = Toggle;
   s.Number = field;
@@ -90,9 +90,9 @@ RowSpec ToggleSpec(const char16_t* caption, std::int32_t* (*field)(SettingsBody&
   return s;
 }
 
-RowSpec ChoiceSpec(const char16_t* caption, std::int32_t* (*field)(SettingsBody&),
+SettingRow ChoiceSetting(const char16_t* caption, std::int32_t* (*field)(SettingsBody&),
                    const ValueList& list, const char16_t* help, const char16_t* initial) {
-  RowSpec s;
+  SettingRow s;
   s.Caption = caption;
   s.Kind = ChoiceRow;
   s.Number = field;
@@ -102,8 +102,8 @@ RowSpec ChoiceSpec(const char16_t* caption, std::int32_t* (*field)(SettingsBody&
   return s;
 }
 
-RowSpec FontSpecRow(const char16_t* caption, FontSpec* (*field)(SettingsBody&), int lowSize) {
-  RowSpec s;
+SettingRow FontSetting(const char16_t* caption, FontSpec* (*field)(SettingsBody&), int lowSize) {
+  SettingRow s;
   s.Caption = caption;
   s.Kind = FontRow;
   s.Font = field;
@@ -112,16 +112,16 @@ RowSpec FontSpecRow(const char16_t* caption, FontSpec* (*field)(SettingsBody&), 
   return s;
 }
 
-RowSpec ColourSpec(const char16_t* caption, COLORREF* (*field)(SettingsBody&)) {
-  RowSpec s;
+SettingRow ColourSetting(const char16_t* caption, COLORREF* (*field)(SettingsBody&)) {
+  SettingRow s;
   s.Caption = caption;
   s.Kind = ColourRow;
   s.Colour = field;
   return s;
 }
 
-RowSpec FormatSpec(const char16_t* caption, char16_t* (*field)(SettingsBody&)) {
-  RowSpec s;
+SettingRow FormatSetting(const char16_t* caption, char16_t* (*field)(SettingsBody&)) {
+  SettingRow s;
   s.Caption = caption;
   s.Kind = FormatRow;
   s.Text = field;
@@ -129,8 +129,8 @@ RowSpec FormatSpec(const char16_t* caption, char16_t* (*field)(SettingsBody&)) {
   return s;
 }
 
-RowSpec FileSpec(const char16_t* caption, char16_t* (*field)(SettingsBody&)) {
-  RowSpec s;
+SettingRow FileSetting(const char16_t* caption, char16_t* (*field)(SettingsBody&)) {
+  SettingRow s;
   s.Caption = caption;
   s.Kind = FileRow;
   s.Text = field;
@@ -138,49 +138,49 @@ RowSpec FileSpec(const char16_t* caption, char16_t* (*field)(SettingsBody&)) {
   return s;
 }
 
-RowSpec MarginsSpec(const char16_t* caption) {
-  RowSpec s;
+SettingRow MarginsSetting(const char16_t* caption) {
+  SettingRow s;
   s.Caption = caption;
   s.Kind = MarginsRow;
   return s;
 }
 
-void AddSpecRows(WindowHandle list, const RowTable& table) {
+void AddSettingRows(WindowHandle list, const RowTable& table) {
   for (int i = 0; i < table.Count; ++i) {
-    const RowSpec& spec = table.Rows[i];
-    AddRow(list, spec.Caption, spec.InitialValue, spec.Kind, false);
+    const SettingRow& setting = table.Rows[i];
+    AddRow(list, setting.Caption, setting.InitialValue, setting.Kind, false);
   }
 }
 
-void ShowRowValue(WindowHandle list, int row, const RowSpec& spec, SettingsBody& body) {
+void ShowRowValue(WindowHandle list, int row, const SettingRow& setting, SettingsBody& body) {
   char16_t text[kValueCapacity] = {};
-  switch (spec.Kind) {
+  switch (setting.Kind) {
     case Toggle:
-      CopyText(text, kValueCapacity, spec.List->Rows[*spec.Number(body) != 0 ? 1 : 0]);
+      CopyText(text, kValueCapacity, setting.List->Rows[*setting.Number(body) != 0 ? 1 : 0]);
       break;
     case NumberRow:
-      FormatText(text, kValueCapacity, u"%i", *spec.Number(body));
+      FormatText(text, kValueCapacity, u"%i", *setting.Number(body));
       break;
     case MarginsRow:
       MarginsText(body, text, kValueCapacity);
       break;
     case FontRow:
-      FontText(*spec.Font(body), text, kValueCapacity);
+      FontText(*setting.Font(body), text, kValueCapacity);
       break;
     case ColourRow:
-      ColourText(*spec.Colour(body), text, kValueCapacity);
+      ColourText(*setting.Colour(body), text, kValueCapacity);
       break;
     case FormatRow:
-      CopyText(text, kValueCapacity, spec.Text(body));
+      CopyText(text, kValueCapacity, setting.Text(body));
       break;
     case ChoiceRow: {
-      const char16_t* shown = ListText(*spec.List, *spec.Number(body));
+      const char16_t* shown = ListText(*setting.List, *setting.Number(body));
       if (shown == nullptr) return;  // outside the list: the row keeps its text
       CopyText(text, kValueCapacity, shown);
       break;
     }
     case FileRow:
-      CopyText(text, kValueCapacity, FileNameOf(spec.Text(body)));
+      CopyText(text, kValueCapacity, FileNameOf(setting.Text(body)));
       break;
     default:
       return;
@@ -210,12 +210,12 @@ void OpenSelectedRow(WindowHandle list, const RowTable& table, SettingsBody& bod
 void ApplySelectedRow(WindowHandle list, const RowTable& table, SettingsBody& body) {
   int row = SelectedRow(list);
   if (row < 0 || row >= table.Count || RowKindOf(list, row) != State().OpenEditor) return;
-  const RowSpec& spec = table.Rows[row];
+  const SettingRow& setting = table.Rows[row];
   char16_t text[kValueCapacity] = {};
-  switch (spec.Kind) {
+  switch (setting.Kind) {
     case NumberRow:
       GetWindowTextW(Ctl(LeftEdit), text, kEditValueCapacity);
-      *spec.Number(body) = ReadDecimal(text);  // a number outside the range is taken as typed
+      *setting.Number(body) = ReadDecimal(text);  // a number outside the range is taken as typed
       break;
     case MarginsRow:
       body.MarginLeft = EditValue(LeftEdit, kEditValueCapacity);
@@ -225,28 +225,28 @@ void ApplySelectedRow(WindowHandle list, const RowTable& table, SettingsBody& bo
       MarginsText(body, text, kValueCapacity);
       break;
     case FontRow:
-      ReadFontEditor(*spec.Font(body));
-      FontText(*spec.Font(body), text, kValueCapacity);
+      ReadFontEditor(*setting.Font(body));
+      FontText(*setting.Font(body), text, kValueCapacity);
       break;
     case ColourRow:
-      *spec.Colour(body) = ReadColour();
-      ColourText(*spec.Colour(body), text, kValueCapacity);
+      *setting.Colour(body) = ReadColour();
+      ColourText(*setting.Colour(body), text, kValueCapacity);
       break;
     case FormatRow:
-      GetWindowTextW(Ctl(FormatEdit), text, spec.TextCapacity);
-      CopyText(spec.Text(body), static_cast<std::size_t>(spec.TextCapacity), text);
+      GetWindowTextW(Ctl(FormatEdit), text, setting.TextCapacity);
+      CopyText(setting.Text(body), static_cast<std::size_t>(setting.TextCapacity), text);
       break;
     case ChoiceRow: {
       std::int32_t chosen = ComboBox_GetCurSel(Ctl(ChoiceCombo));
-      *spec.Number(body) = chosen < 0 ? -1 : chosen;
-      const char16_t* shown = ListText(*spec.List, chosen);
+      *setting.Number(body) = chosen < 0 ? -1 : chosen;
+      const char16_t* shown = ListText(*setting.List, chosen);
       if (shown == nullptr) return;  // nothing chosen: the row keeps its text
       CopyText(text, kValueCapacity, shown);
       break;
     }
     case FileRow:
-      GetWindowTextW(Ctl(PathEdit), spec.Text(body), spec.TextCapacity);
-      CopyText(text, kValueCapacity, FileNameOf(spec.Text(body)));
+      GetWindowTextW(Ctl(PathEdit), setting.Text(body), setting.TextCapacity);
+      CopyText(text, kValueCapacity, FileNameOf(setting.Text(body)));
       break;
     default:
       return;

@@ -12,13 +12,13 @@ namespace ostrel::cfg {
 namespace {
 
 std::string Font(const char16_t* face, int size, int bold, int clearType) {
-  FontSpec spec;
-  pf::CopyText(spec.FaceName, kPathCapacity, face);
-  spec.Size = size;
-  spec.Bold = bold;
-  spec.ClearType = clearType;
+  FontSpec font;
+  pf::CopyText(font.FaceName, kPathCapacity, face);
+  font.Size = size;
+  font.Bold = bold;
+  font.ClearType = clearType;
   char16_t text[300];
-  FontText(spec, text, 300);
+  FontText(font, text, 300);
   return pf::ToUtf8(text);
 }
 

@@ -11,13 +11,13 @@ namespace ostrel::sim {
 
 namespace {
 
-struct VerbSpec {
+struct VerbDef {
   const char* word;
   Verb verb;
   const char* usage;
 };
 
-const VerbSpec kVerbs[] = {
+const VerbDef kVerbs[] = {
     {"tab", Verb::Tab, "tab N"},
     {"select", Verb::Select, "select LIST ROW"},
     {"check", Verb::Check, "check LIST ROW 0|1"},
@@ -53,14 +53,14 @@ class ActionParser {
 
   Action Parse() {
     std::string word = NextWord(rest_);
-    const VerbSpec* spec = nullptr;
-    for (const VerbSpec& v : kVerbs) {
-      if (word == v.word) spec = &v;
+    const VerbDef* def = nullptr;
+    for (const VerbDef& v : kVerbs) {
+      if (word == v.word) def = &v;
     }
-    if (spec == nullptr) Fail("unknown action '" + word + "'");
-    usage_ = spec->usage;
+    if (def == nullptr) Fail("unknown action '" + word + "'");
+    usage_ = def->usage;
     Action a;
-    a.verb = spec->verb;
+    a.verb = def->verb;
     switch (a.verb) {
       case Verb::Tab: a.first = Number(0); break;
       case Verb::Select: case Verb::DoubleTap: a.control = Named("List"); a.first = Number(0); break;
