@@ -114,6 +114,15 @@ TEST_F(ConfigTest, AnInstanceOfAnotherProcessEndsTheStartWithoutAWindow) {
   EXPECT_FALSE(SavedAnything());
 }
 
+TEST_F(ConfigTest, AClassThatCannotBeRegisteredEndsTheStartSilently) {
+  Start();
+  ASSERT_TRUE(Cancel());
+  // The class is still registered in this process, so registering fails.
+  EXPECT_EQ(cfg::SettingsProgramMain(pf::ModuleHandle{}, pf::SW_SHOWNORMAL), 0);
+  EXPECT_TRUE(pf::IsNull(cfg::MainWindow()));
+  EXPECT_FALSE(SavedAnything());
+}
+
 TEST_F(ConfigTest, TapsOnHiddenOrDisabledControlsDoNothing) {
   Start();
   EXPECT_FALSE(Press("EditButton")) << "disabled while no row is selected";
