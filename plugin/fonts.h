@@ -16,11 +16,11 @@ int ScreenDensity(int index);
 // quotient truncates toward zero, negative values too.
 int ScaleByDpi(int value);
 
-// A font for the spec on the given surface, derived from the stock system
+// A font for the FontSpec on the given surface, derived from the stock system
 // font; the caller deletes it. Null when the platform refuses the font.
 pf::FontHandle CreateSpecFont(pf::SurfaceHandle surface, const FontSpec& spec);
 
-// Height of the text "0" in the spec's font: the line height of the layout.
+// Height of the text "0" in that FontSpec's font: the line height of the layout.
 int LineHeight(pf::SurfaceHandle surface, const FontSpec& spec);
 
 // Size of a text in the surface's selected font (an empty text measures with

@@ -1,6 +1,6 @@
 // The settings store against the real registry (Wine's, or Windows'), below a
 // scratch key: what the settings program saves is what both deliverables load,
-// in the stored format of Part 1.2.
+// in the stored format: value types, sizes and names as the registry holds them.
 #include "tests/win/win_test_support.h"
 
 #include <cstring>
