@@ -32,7 +32,7 @@ enum class Outcome { Waiting, Hold, NoHold };
 // What one queued message means for the wait. Messages that end the wait
 // without a hold stay queued for the window; others are taken off the queue
 // (and those of no concern to the gesture delivered as usual).
-Outcome Examine(const MSG& msg, HWND window, const ::POINT& down) {
+Outcome Examine(const ::MSG& msg, HWND window, const ::POINT& down) {
   const bool ours = msg.hwnd == window;
   if (ours && msg.message == WM_TIMER && msg.wParam == kHoldTimer) return Outcome::Hold;
   if (msg.message == WM_RBUTTONDOWN) return Outcome::Hold;
@@ -53,11 +53,11 @@ Outcome Examine(const MSG& msg, HWND window, const ::POINT& down) {
 }
 
 Outcome ExamineQueue(HWND window, const ::POINT& down) {
-  MSG msg;
+  ::MSG msg;
   while (::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
     const Outcome outcome = Examine(msg, window, down);
     if (outcome == Outcome::NoHold) return outcome;
-    MSG taken;
+    ::MSG taken;
     ::PeekMessageW(&taken, msg.hwnd, msg.message, msg.message, PM_REMOVE);
     if (outcome == Outcome::Hold) return outcome;
     if (taken.hwnd != window || taken.message != WM_MOUSEMOVE) ::DispatchMessageW(&taken);
