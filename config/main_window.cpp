@@ -4,6 +4,7 @@
 #include "config/control_kit.h"
 #include "config/pages.h"
 #include "platform/controls.h"
+#include "platform/window.h"
 
 namespace ostrel::cfg {
 
@@ -193,6 +194,24 @@ LRESULT OnCommand(WindowHandle window, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(window, WM_COMMAND, wParam, lParam);
 }
 
+LRESULT OnPaint(WindowHandle window) {
+  PAINTSTRUCT paint;
+  SurfaceHandle surface = BeginPaint(window, &paint);
+  if (!IsNull(surface)) PaintMainWindow(surface);
+  EndPaint(window, &paint);
+  return 0;
+}
+
+// A capture of the window: the same drawing on the caller's surface.
+LRESULT OnPrintClient(WPARAM surface) {
+  PaintMainWindow(static_cast<SurfaceHandle>(surface));
+  return 0;
+}
+
+LRESULT OnStaticColours(WPARAM surface, LPARAM control) {
+  return StaticColours(static_cast<SurfaceHandle>(surface), static_cast<WindowHandle>(control));
+}
+
 LRESULT OnClose(WindowHandle window) {
   DestroyWindow(window);
   return 0;
@@ -224,6 +243,9 @@ LRESULT MainWindowProc(WindowHandle window, std::uint32_t message, WPARAM wParam
     case WM_SETTINGCHANGE: return SHHandleWMSettingChange(window, wParam, lParam, &p.ActivateInfo);
     case WM_NOTIFY: return OnNotify(window, lParam);
     case WM_COMMAND: return OnCommand(window, wParam, lParam);
+    case WM_PAINT: return OnPaint(window);
+    case WM_PRINTCLIENT: return OnPrintClient(wParam);
+    case WM_CTLCOLORSTATIC: return OnStaticColours(wParam, lParam);
     case WM_CLOSE: return OnClose(window);
     case WM_DESTROY: return OnDestroy();
     default: return DefWindowProcW(window, message, wParam, lParam);

@@ -11,18 +11,25 @@ namespace pf {
 // DeleteObject see it; fonts and bitmaps convert to and from it.
 enum class GdiObjectHandle : std::uintptr_t {};
 enum class BrushHandle : std::uintptr_t {};
+enum class PenHandle : std::uintptr_t {};
 
 constexpr GdiObjectHandle AsObject(FontHandle h) { return GdiObjectHandle(std::uintptr_t(h)); }
 constexpr GdiObjectHandle AsObject(BitmapHandle h) { return GdiObjectHandle(std::uintptr_t(h)); }
 constexpr GdiObjectHandle AsObject(BrushHandle h) { return GdiObjectHandle(std::uintptr_t(h)); }
+constexpr GdiObjectHandle AsObject(PenHandle h) { return GdiObjectHandle(std::uintptr_t(h)); }
 constexpr FontHandle AsFont(GdiObjectHandle h) { return FontHandle(std::uintptr_t(h)); }
 constexpr BitmapHandle AsBitmap(GdiObjectHandle h) { return BitmapHandle(std::uintptr_t(h)); }
 constexpr BrushHandle AsBrush(GdiObjectHandle h) { return BrushHandle(std::uintptr_t(h)); }
+constexpr PenHandle AsPen(GdiObjectHandle h) { return PenHandle(std::uintptr_t(h)); }
 
 // Stock objects (GetStockObject).
 constexpr int WHITE_BRUSH = 0;
 constexpr int BLACK_BRUSH = 4;
+constexpr int BLACK_PEN = 7;
 constexpr int SYSTEM_FONT = 13;
+
+// Pen styles (CreatePen).
+constexpr int PS_SOLID = 0;
 
 // Background modes (SetBkMode).
 constexpr int TRANSPARENT = 1;
@@ -95,7 +102,9 @@ struct DrawingObjectCounts {
   int bitmaps = 0;
   int surfaces = 0;  // memory surfaces (CreateCompatibleDC)
   int icons = 0;
-  int Total() const { return fonts + bitmaps + surfaces + icons; }
+  int brushes = 0;  // CreateSolidBrush (system colour brushes excluded)
+  int pens = 0;
+  int Total() const { return fonts + bitmaps + surfaces + icons + brushes + pens; }
 };
 
 class DrawingService {
@@ -131,6 +140,18 @@ class DrawingService {
                         std::uint32_t format) = 0;
   virtual int GetTextExtentExPointW(SurfaceHandle surface, const char16_t* text, int count,
                                     int maxExtent, int* fit, int* dx, SIZE* size) = 0;
+
+  // System colours (COLOR_WINDOW, ... in platform/control_records.h), brushes,
+  // pens and the shapes they draw. A system colour brush belongs to the
+  // system: it is never deleted and not counted.
+  virtual COLORREF GetSysColor(int index) = 0;
+  virtual BrushHandle GetSysColorBrush(int index) = 0;
+  virtual BrushHandle CreateSolidBrush(COLORREF color) = 0;
+  virtual PenHandle CreatePen(int style, int width, COLORREF color) = 0;
+  // Fills [left, right) x [top, bottom) with the brush.
+  virtual int FillRect(SurfaceHandle surface, const RECT* rect, BrushHandle brush) = 0;
+  // The selected brush inside, the selected pen's outline on the edge.
+  virtual int Rectangle(SurfaceHandle surface, int left, int top, int right, int bottom) = 0;
 
   // Pixels, images and icons.
   virtual int BitBlt(SurfaceHandle dst, int x, int y, int width, int height, SurfaceHandle src,
@@ -177,7 +198,15 @@ inline FontHandle SelectObject(SurfaceHandle surface, FontHandle font) {
 inline BitmapHandle SelectObject(SurfaceHandle surface, BitmapHandle bitmap) {
   return AsBitmap(Drawing().SelectObject(surface, AsObject(bitmap)));
 }
+inline BrushHandle SelectObject(SurfaceHandle surface, BrushHandle brush) {
+  return AsBrush(Drawing().SelectObject(surface, AsObject(brush)));
+}
+inline PenHandle SelectObject(SurfaceHandle surface, PenHandle pen) {
+  return AsPen(Drawing().SelectObject(surface, AsObject(pen)));
+}
 inline int DeleteObject(GdiObjectHandle object) { return Drawing().DeleteObject(object); }
+inline int DeleteObject(BrushHandle brush) { return Drawing().DeleteObject(AsObject(brush)); }
+inline int DeleteObject(PenHandle pen) { return Drawing().DeleteObject(AsObject(pen)); }
 inline int DeleteObject(FontHandle font) { return Drawing().DeleteObject(AsObject(font)); }
 inline int DeleteObject(BitmapHandle bitmap) { return Drawing().DeleteObject(AsObject(bitmap)); }
 inline int GetObjectW(GdiObjectHandle object, int size, void* buffer) {
@@ -213,6 +242,19 @@ inline int DrawTextW(SurfaceHandle surface, const char16_t* text, int count, REC
 inline int GetTextExtentExPointW(SurfaceHandle surface, const char16_t* text, int count,
                                  int maxExtent, int* fit, int* dx, SIZE* size) {
   return Drawing().GetTextExtentExPointW(surface, text, count, maxExtent, fit, dx, size);
+}
+
+inline COLORREF GetSysColor(int index) { return Drawing().GetSysColor(index); }
+inline BrushHandle GetSysColorBrush(int index) { return Drawing().GetSysColorBrush(index); }
+inline BrushHandle CreateSolidBrush(COLORREF color) { return Drawing().CreateSolidBrush(color); }
+inline PenHandle CreatePen(int style, int width, COLORREF color) {
+  return Drawing().CreatePen(style, width, color);
+}
+inline int FillRect(SurfaceHandle surface, const RECT* rect, BrushHandle brush) {
+  return Drawing().FillRect(surface, rect, brush);
+}
+inline int Rectangle(SurfaceHandle surface, int left, int top, int right, int bottom) {
+  return Drawing().Rectangle(surface, left, top, right, bottom);
 }
 
 inline int BitBlt(SurfaceHandle dst, int x, int y, int width, int height, SurfaceHandle src,

@@ -35,6 +35,7 @@ SurfaceHandle HostDrawing::CreateCompatibleDC(SurfaceHandle surface) {
   memory.font = Objects().SystemFont();
   memory.bitmap = Objects().StockBitmap();
   memory.brush = Objects().Stock(WHITE_BRUSH);
+  memory.pen = Objects().Stock(BLACK_PEN);
   return Objects().AddSurface(memory);
 }
 
@@ -86,6 +87,9 @@ GdiObjectHandle HostDrawing::SelectObject(SurfaceHandle surface, GdiObjectHandle
   } else if (Objects().IsBrush(object)) {
     previous = record->brush;
     record->brush = object;
+  } else if (Objects().Pen(object) != nullptr) {
+    previous = record->pen;
+    record->pen = object;
   } else if (BitmapRecord* bitmap = Objects().Bitmap(object)) {
     bool stock = Objects().IsStock(object);
     if (record->kind != SurfaceKind::Memory ||
@@ -106,7 +110,9 @@ GdiObjectHandle HostDrawing::SelectObject(SurfaceHandle surface, GdiObjectHandle
 int HostDrawing::DeleteObject(GdiObjectHandle object) {
   if (Objects().IsStock(object)) return 1;
   BitmapRecord* bitmap = Objects().Bitmap(object);
-  if (Objects().Font(object) == nullptr && bitmap == nullptr) {
+  bool known = Objects().Font(object) != nullptr || bitmap != nullptr ||
+               Objects().Brush(object) != nullptr || Objects().Pen(object) != nullptr;
+  if (!known) {
     // A null handle fails quietly, as on the platform; a stale one is misuse.
     if (!IsNull(object)) Objects().Fault("DeleteObject: unknown object");
     return 0;

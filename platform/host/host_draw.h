@@ -40,6 +40,14 @@ class HostDrawing : public DrawingService {
   int GetTextExtentExPointW(SurfaceHandle surface, const char16_t* text, int count,
                             int maxExtent, int* fit, int* dx, SIZE* size) override;
 
+  // In platform/host/raster_shapes.cpp.
+  COLORREF GetSysColor(int index) override;
+  BrushHandle GetSysColorBrush(int index) override;
+  BrushHandle CreateSolidBrush(COLORREF color) override;
+  PenHandle CreatePen(int style, int width, COLORREF color) override;
+  int FillRect(SurfaceHandle surface, const RECT* rect, BrushHandle brush) override;
+  int Rectangle(SurfaceHandle surface, int left, int top, int right, int bottom) override;
+
   int BitBlt(SurfaceHandle dst, int x, int y, int width, int height, SurfaceHandle src,
              int srcX, int srcY, std::uint32_t rop) override;
   COLORREF GetPixel(SurfaceHandle surface, int x, int y) override;

@@ -10,6 +10,7 @@ SurfaceHandle HostGdi::GetDC(WindowHandle window) {
   context.kind = SurfaceKind::Screen;
   context.font = Objects().SystemFont();
   context.brush = Objects().Stock(WHITE_BRUSH);
+  context.pen = Objects().Stock(BLACK_PEN);
   if (!IsNull(window)) {
     SIZE size;
     if (!clientSize_ || !clientSize_(window, &size)) return SurfaceHandle{};

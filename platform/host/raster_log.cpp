@@ -59,6 +59,7 @@ const char* DrawKindName(DrawKind kind) {
     case DrawKind::Copy: return "BitBlt";
     case DrawKind::TransparentImage: return "TransparentImage";
     case DrawKind::Icon: return "DrawIconEx";
+    case DrawKind::Rectangle: return "Rectangle";
   }
   return "";
 }

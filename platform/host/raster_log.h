@@ -12,10 +12,11 @@ namespace pf::host {
 enum class DrawKind {
   DrawText,          // DrawTextW
   TextOut,           // ExtTextOutW with text (its opaque box, if any, included)
-  Fill,              // ExtTextOutW with ETO_OPAQUE and no text
+  Fill,              // ExtTextOutW with ETO_OPAQUE and no text, or FillRect
   Copy,              // BitBlt
   TransparentImage,  // TransparentImage
   Icon,              // DrawIconEx
+  Rectangle,         // Rectangle: the brush inside, the pen's outline
 };
 
 struct DrawRecord {
@@ -32,9 +33,12 @@ struct DrawRecord {
   std::int32_t fontHeight = 0;
   std::int32_t fontWeight = 0;
   std::uint8_t fontQuality = 0;
-  // Text colour of text calls; fill colour of fills; key colour of
-  // transparent copies.
+  // Text colour of text calls; fill colour of fills and of a rectangle's
+  // inside; key colour of transparent copies.
   COLORREF color = 0;
+  // Rectangles: the outline's colour and width.
+  COLORREF penColor = 0;
+  int penWidth = 0;
   // Copies and icons: destination in rect, source block in source, the file
   // name of a loaded image (empty for made bitmaps), the icon and its name.
   RECT source;

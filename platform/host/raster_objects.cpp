@@ -32,8 +32,10 @@ RasterObjects::RasterObjects() {
   systemFont_ = AddFont(SystemFontRecord());
   stockBitmap_ = AddBitmap(std::make_shared<RasterImage>(1, 1, true), "");
   stock_[SYSTEM_FONT] = systemFont_;
-  stock_[WHITE_BRUSH] = GdiObjectHandle(NextId());
-  stock_[BLACK_BRUSH] = GdiObjectHandle(NextId());
+  stock_[WHITE_BRUSH] = AddBrush(RGB(255, 255, 255), true);
+  stock_[BLACK_BRUSH] = AddBrush(RGB(0, 0, 0), true);
+  PenRecord black;
+  stock_[BLACK_PEN] = AddPen(black);
 }
 
 SurfaceHandle RasterObjects::AddSurface(const SurfaceRecord& surface) {
@@ -74,12 +76,38 @@ BitmapRecord* RasterObjects::Bitmap(GdiObjectHandle object) {
   return Find(bitmaps_, Id(object));
 }
 
+GdiObjectHandle RasterObjects::AddBrush(COLORREF color, bool system) {
+  std::uintptr_t id = NextId();
+  brushes_[id].color = color & 0xFFFFFF;
+  if (system) systemIds_.insert(id);
+  return GdiObjectHandle(id);
+}
+
+GdiObjectHandle RasterObjects::AddPen(const PenRecord& pen) {
+  std::uintptr_t id = NextId();
+  pens_[id] = pen;
+  pens_[id].color &= 0xFFFFFF;
+  return GdiObjectHandle(id);
+}
+
+BrushRecord* RasterObjects::Brush(GdiObjectHandle object) { return Find(brushes_, Id(object)); }
+
+PenRecord* RasterObjects::Pen(GdiObjectHandle object) { return Find(pens_, Id(object)); }
+
+GdiObjectHandle RasterObjects::SystemBrush(int index, COLORREF color) {
+  auto found = systemBrushes_.find(index);
+  if (found != systemBrushes_.end()) return found->second;
+  GdiObjectHandle brush = AddBrush(color, true);
+  systemBrushes_[index] = brush;
+  return brush;
+}
+
 bool RasterObjects::IsBrush(GdiObjectHandle object) const {
-  return object == Stock(WHITE_BRUSH) || object == Stock(BLACK_BRUSH);
+  return brushes_.count(Id(object)) != 0;
 }
 
 bool RasterObjects::IsStock(GdiObjectHandle object) const {
-  if (object == stockBitmap_) return true;
+  if (object == stockBitmap_ || systemIds_.count(Id(object)) != 0) return true;
   for (const auto& entry : stock_) {
     if (entry.second == object) return true;
   }
@@ -88,7 +116,8 @@ bool RasterObjects::IsStock(GdiObjectHandle object) const {
 
 bool RasterObjects::InUse(GdiObjectHandle object) const {
   for (const auto& entry : surfaces_) {
-    if (entry.second.font == object || entry.second.brush == object) return true;
+    const SurfaceRecord& s = entry.second;
+    if (s.font == object || s.brush == object || s.pen == object) return true;
   }
   return false;
 }
@@ -96,6 +125,8 @@ bool RasterObjects::InUse(GdiObjectHandle object) const {
 void RasterObjects::RemoveObject(GdiObjectHandle object) {
   fonts_.erase(Id(object));
   bitmaps_.erase(Id(object));
+  brushes_.erase(Id(object));
+  pens_.erase(Id(object));
 }
 
 IconHandle RasterObjects::AddIcon(IconRecord icon) {
@@ -155,6 +186,8 @@ DrawingObjectCounts RasterObjects::Live() const {
     if (entry.second.kind == SurfaceKind::Memory) ++counts.surfaces;
   }
   counts.icons = static_cast<int>(icons_.size());
+  counts.brushes = static_cast<int>(brushes_.size() - systemIds_.size());  // stock and system ones
+  counts.pens = static_cast<int>(pens_.size()) - 1;                       // the black pen
   return counts;
 }
 

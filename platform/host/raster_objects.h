@@ -3,6 +3,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,7 @@ struct SurfaceRecord {
   GdiObjectHandle font{};
   GdiObjectHandle bitmap{};  // memory surfaces only
   GdiObjectHandle brush{};
+  GdiObjectHandle pen{};
   COLORREF textColor = RGB(0, 0, 0);
   COLORREF backgroundColor = RGB(255, 255, 255);
   int backgroundMode = OPAQUE;
@@ -35,6 +37,15 @@ struct BitmapRecord {
   std::shared_ptr<RasterImage> image;
   std::string name;  // file name of a loaded image, empty for made ones
   SurfaceHandle selectedIn{};
+};
+
+struct BrushRecord {
+  COLORREF color = 0;
+};
+
+struct PenRecord {
+  COLORREF color = 0;
+  int width = 1;
 };
 
 struct IconRecord {
@@ -54,9 +65,16 @@ class RasterObjects {
   GdiObjectHandle AddBitmap(std::shared_ptr<RasterImage> image, std::string name);
   FontRecord* Font(GdiObjectHandle object);
   BitmapRecord* Bitmap(GdiObjectHandle object);
+  // Solid brushes and pens; system colour brushes are stock objects.
+  GdiObjectHandle AddBrush(COLORREF color, bool system = false);
+  GdiObjectHandle AddPen(const PenRecord& pen);
+  BrushRecord* Brush(GdiObjectHandle object);
+  PenRecord* Pen(GdiObjectHandle object);
+  // The brush of a system colour, made once per index.
+  GdiObjectHandle SystemBrush(int index, COLORREF color);
   bool IsBrush(GdiObjectHandle object) const;
   bool IsStock(GdiObjectHandle object) const;
-  // Whether a font or brush is selected into any surface.
+  // Whether a font, brush or pen is selected into any surface.
   bool InUse(GdiObjectHandle object) const;
   void RemoveObject(GdiObjectHandle object);
 
@@ -93,6 +111,10 @@ class RasterObjects {
   std::map<std::uintptr_t, FontRecord> fonts_;
   std::map<std::uintptr_t, BitmapRecord> bitmaps_;
   std::map<std::uintptr_t, IconRecord> icons_;
+  std::map<std::uintptr_t, BrushRecord> brushes_;
+  std::map<std::uintptr_t, PenRecord> pens_;
+  std::map<int, GdiObjectHandle> systemBrushes_;
+  std::set<std::uintptr_t> systemIds_;  // brushes that belong to the system
   std::map<int, GdiObjectHandle> stock_;
   std::map<std::uintptr_t, std::shared_ptr<RasterImage>> windows_;
   GdiObjectHandle stockBitmap_{};

@@ -140,6 +140,8 @@ int Win32Drawing::DeleteObject(pf::GdiObjectHandle object) {
   if (ok) {
     fonts_.erase(h);
     bitmaps_.erase(h);
+    brushes_.erase(h);
+    pens_.erase(h);
   }
   return ok;
 }
@@ -259,6 +261,8 @@ pf::DrawingObjectCounts Win32Drawing::LiveObjects() {
   counts.bitmaps = static_cast<int>(bitmaps_.size());
   counts.surfaces = static_cast<int>(surfaces_.size());
   counts.icons = static_cast<int>(icons_.size());
+  counts.brushes = static_cast<int>(brushes_.size());
+  counts.pens = static_cast<int>(pens_.size());
   return counts;
 }
 

@@ -28,6 +28,8 @@ constexpr pf::COLORREF ClrInvalid = pf::CLR_INVALID;
 constexpr std::uint8_t CleartypeQuality = pf::CLEARTYPE_QUALITY;
 constexpr int LfFacesize = pf::LF_FACESIZE;
 constexpr int BitsPixel = pf::BITSPIXEL;
+constexpr int BlackPen = pf::BLACK_PEN;
+constexpr int PsSolid = pf::PS_SOLID;
 }  // namespace pf::win32::draw_ours
 
 #include <set>
@@ -63,6 +65,14 @@ class Win32Drawing : public pf::DrawingService {
   int GetTextExtentExPointW(pf::SurfaceHandle surface, const char16_t* text, int count,
                             int maxExtent, int* fit, int* dx, pf::SIZE* size) override;
 
+  // In platform/win32/draw_shapes.cpp.
+  pf::COLORREF GetSysColor(int index) override;
+  pf::BrushHandle GetSysColorBrush(int index) override;
+  pf::BrushHandle CreateSolidBrush(pf::COLORREF color) override;
+  pf::PenHandle CreatePen(int style, int width, pf::COLORREF color) override;
+  int FillRect(pf::SurfaceHandle surface, const pf::RECT* rect, pf::BrushHandle brush) override;
+  int Rectangle(pf::SurfaceHandle surface, int left, int top, int right, int bottom) override;
+
   int BitBlt(pf::SurfaceHandle dst, int x, int y, int width, int height, pf::SurfaceHandle src,
              int srcX, int srcY, std::uint32_t rop) override;
   pf::COLORREF GetPixel(pf::SurfaceHandle surface, int x, int y) override;
@@ -87,6 +97,8 @@ class Win32Drawing : public pf::DrawingService {
   std::set<HGDIOBJ> bitmaps_;
   std::set<HDC> surfaces_;
   std::set<HICON> icons_;
+  std::set<HGDIOBJ> brushes_;  // solid brushes made here (not the system's)
+  std::set<HGDIOBJ> pens_;
 };
 
 Win32Drawing& Win32Draw();

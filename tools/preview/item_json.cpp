@@ -63,6 +63,12 @@ void WriteDraw(JsonWriter& json, const DrawRecord& r) {
       json.Number("height", r.rect.bottom - r.rect.top);
       if (r.kind == DrawKind::TransparentImage) json.Number("transparent", r.color);
       break;
+    case DrawKind::Rectangle:
+      Rect(json, "rect", r.rect);
+      json.Number("color", r.color);
+      json.Number("penColor", r.penColor);
+      json.Number("penWidth", r.penWidth);
+      break;
     case DrawKind::Icon:
       json.String("path", r.iconName);
       json.Number("x", r.rect.left);
