@@ -63,6 +63,7 @@ void OnSettingChange(Host& host, WPARAM which) {
   if (which != pf::SETTINGCHANGE_RESET) return;
   DestroyItems(host);
   CreateItems(host);
+  ReportItems(host);
 }
 
 }  // namespace

@@ -138,6 +138,19 @@ void LayoutItems(Host& host) {
   InvalidateRect(host.window, nullptr, TRUE);
 }
 
+// Where each item window is, in the host's client coordinates.
+void ReportItems(const Host& host) {
+  for (const Item& item : host.items) {
+    RECT r{};
+    GetWindowRect(item.window, &r);
+    MapWindowPoints(HWND_DESKTOP, host.window, reinterpret_cast<POINT*>(&r), 2);
+    Say(L"todayhost: item " + item.key + L" height " + std::to_wstring(item.record.cyp) + L" at " +
+        std::to_wstring(r.left) + L"," + std::to_wstring(r.top) + L" width " +
+        std::to_wstring(r.right - r.left));
+  }
+  if (host.items.empty()) Say(L"todayhost: no enabled Today items");
+}
+
 void SelectItem(Host& host, int index) {
   if (index == host.selected) return;
   if (host.selected >= 0 && host.selected < static_cast<int>(host.items.size())) {

@@ -15,6 +15,19 @@ Host& TheHost() {
   return host;
 }
 
+void Say(const std::wstring& line) {
+  const std::wstring text = line + L"\n";
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
+                                       nullptr, 0, nullptr, nullptr);
+  std::string bytes(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
+  if (size > 0) {
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), &bytes[0], size,
+                        nullptr, nullptr);
+  }
+  std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+  std::fflush(stdout);
+}
+
 namespace {
 
 constexpr const wchar_t* kClassName = L"OstrelTodayHost";
@@ -22,7 +35,11 @@ constexpr UINT_PTR kScreenshotTimer = 10;
 constexpr UINT_PTR kExitTimer = 11;
 
 constexpr const char* kUsage =
-    "usage: todayhost [--size WxH] [--screenshot FILE.png [--after MS]] [--exit-after MS]\n";
+    "usage: todayhost [--size WxH] [--script SCRIPT] [--screenshot FILE.png [--after MS]]\n"
+    "                 [--exit-after MS]\n"
+    "  SCRIPT is ';'-separated, played on the first item: tap X Y | dtap X Y | down X Y |\n"
+    "  move X Y | up X Y | hold X Y | menu ID | key left|right|up|down | select | deselect |\n"
+    "  tick [N] | query | options | wait MS | exit (X Y in the item's pixels).\n";
 
 bool ParseSize(const wchar_t* text, int* width, int* height) {
   wchar_t* end = nullptr;
@@ -44,6 +61,17 @@ bool ParseMs(const wchar_t* text, int* ms) {
   return true;
 }
 
+bool CheckScript(const wchar_t* text, Options* options) {
+  std::vector<ScriptEvent> events;
+  std::wstring error;
+  if (!ParseScript(text, &events, &error)) {
+    std::fprintf(stderr, "todayhost: --script: %ls\n", error.c_str());
+    return false;
+  }
+  options->script = text;
+  return true;
+}
+
 // Returns false (after one line on stderr) for a bad command line.
 bool ParseOptions(int argc, wchar_t** argv, Options* options) {
   for (int i = 1; i < argc; ++i) {
@@ -54,6 +82,7 @@ bool ParseOptions(int argc, wchar_t** argv, Options* options) {
     else if (arg == L"--screenshot" && hasValue) options->screenshot = argv[++i];
     else if (arg == L"--after" && hasValue) ok = ParseMs(argv[++i], &options->screenshotAfterMs);
     else if (arg == L"--exit-after" && hasValue) ok = ParseMs(argv[++i], &options->exitAfterMs);
+    else if (arg == L"--script" && hasValue) ok = CheckScript(argv[++i], options);
     else ok = false;
     if (!ok) {
       std::fprintf(stderr, "todayhost: bad argument '%ls'\n%s", arg.c_str(), kUsage);
@@ -67,11 +96,10 @@ void CALLBACK OnScreenshotTimer(HWND window, UINT, UINT_PTR id, DWORD) {
   KillTimer(window, id);
   Host& host = TheHost();
   if (SaveScreenshot(host, host.options.screenshot)) {
-    std::printf("todayhost: screenshot written to %ls\n", host.options.screenshot.c_str());
+    Say(L"todayhost: screenshot written to " + host.options.screenshot);
   } else {
     std::fprintf(stderr, "todayhost: could not write the screenshot %ls\n", host.options.screenshot.c_str());
   }
-  std::fflush(stdout);
 }
 
 void CALLBACK OnExitTimer(HWND window, UINT, UINT_PTR id, DWORD) {
@@ -79,12 +107,11 @@ void CALLBACK OnExitTimer(HWND window, UINT, UINT_PTR id, DWORD) {
   DestroyWindow(window);
 }
 
-void ReportItems(const Host& host) {
-  for (const Item& item : host.items) {
-    std::printf("todayhost: item %ls height %u\n", item.key.c_str(), item.record.cyp);
-  }
-  if (host.items.empty()) std::printf("todayhost: no enabled Today items\n");
-  std::fflush(stdout);
+// The device's screen is the host's client area: the items and the programs
+// they start take its size for the screen's (see the Win32 controls layer).
+void DeclareDeviceScreen(const Options& options) {
+  const std::wstring size = std::to_wstring(options.width) + L"x" + std::to_wstring(options.height);
+  SetEnvironmentVariableW(L"OSTREL_DEVICE_SCREEN", size.c_str());
 }
 
 HWND CreateHostWindow(HINSTANCE instance, const Options& options) {
@@ -114,8 +141,15 @@ int Run(HINSTANCE instance, const Options& options) {
   ReleaseDC(nullptr, screen);
   ShowWindow(window, SW_SHOWNORMAL);
   UpdateWindow(window);
+  DeclareDeviceScreen(options);
   CreateItems(host);
   ReportItems(host);
+  if (!options.script.empty()) {
+    std::vector<ScriptEvent> events;
+    std::wstring error;
+    ParseScript(options.script, &events, &error);
+    StartScript(host, events);
+  }
   if (!options.screenshot.empty()) SetTimer(window, kScreenshotTimer, options.screenshotAfterMs, OnScreenshotTimer);
   if (options.exitAfterMs > 0) SetTimer(window, kExitTimer, options.exitAfterMs, OnExitTimer);
   MSG msg;

@@ -16,6 +16,14 @@ struct Options {
   std::wstring screenshot;
   int screenshotAfterMs = 3000;
   int exitAfterMs = 0;  // 0: run until closed
+  std::wstring script;  // events played on the first item, ';'-separated
+};
+
+// One event of a script: its name, its numbers, or the key it presses.
+struct ScriptEvent {
+  std::wstring name;
+  std::vector<int> numbers;
+  unsigned key = 0;
 };
 
 // One Today item as the registry lists it and as it runs.
@@ -48,6 +56,19 @@ bool QueryItemHeights(Host& host);
 void LayoutItems(Host& host);
 void SelectItem(Host& host, int index);
 void OpenItemOptions(Host& host, int index);
+// One line per item: "todayhost: item NAME height N".
+void ReportItems(const Host& host);
+
+// A line on standard output, in UTF-8, flushed at once.
+void Say(const std::wstring& line);
+
+// Scripts: the preview's event language, checked whole before anything runs
+// (false and a message naming the fault otherwise), then played on the first
+// item as real window messages, one event after another with a short pause.
+bool ParseScript(const std::wstring& text, std::vector<ScriptEvent>* events, std::wstring* error);
+void StartScript(Host& host, const std::vector<ScriptEvent>& events);
+// Plays one event; returns how long to wait before the next one (ms).
+int PlayEvent(Host& host, const ScriptEvent& event);
 
 // Background: the shell's own picture, also drawn into an item's surface.
 COLORREF HighlightColor();

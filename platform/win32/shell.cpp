@@ -1,43 +1,11 @@
 // ShellExecuteEx, process handles and read-only file streams forwarded to the real ones.
-#include "platform/win32/win32.h"
+#include "platform/win32/win32_paths.h"
 
 #include <shellapi.h>
 
 #include <cstdio>
 
 namespace pf::win32 {
-
-namespace {
-
-constexpr int kLongPath = 2 * ours::MaxPath;
-
-#ifdef UNDER_CE
-// The device's paths are the file system's own.
-void DevicePath(const char16_t* path, wchar_t* out) {
-  ::lstrcpynW(out, W(path), kLongPath);
-}
-#else
-// On the desktop a path without a drive names a file under the system
-// drive's root, as the device's paths name files under its root folder. One
-// pair of surrounding quotation marks is kept around the result.
-void DevicePath(const char16_t* path, wchar_t* out) {
-  const wchar_t* p = W(path);
-  const bool quoted = p[0] == L'"';
-  const wchar_t* name = quoted ? p + 1 : p;
-  const bool rooted = (name[0] != 0 && name[1] == L':') || (name[0] == L'\\' && name[1] == L'\\');
-  if (rooted) {
-    ::lstrcpynW(out, p, kLongPath);
-    return;
-  }
-  wchar_t drive[8] = L"C:";
-  ::GetEnvironmentVariableW(L"SystemDrive", drive, 8);
-  while (*name == L'\\') ++name;
-  ::_snwprintf(out, kLongPath - 1, L"%ls%ls\\%ls", quoted ? L"\"" : L"", drive, name);
-  out[kLongPath - 1] = 0;
-}
-#endif
-
-}  // namespace
 
 class Win32Shell : public pf::ShellService {
  public:
