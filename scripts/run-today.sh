@@ -15,7 +15,8 @@ build=$root/build/win64
 bash scripts/install-deps.sh
 cmake --preset win64 >/dev/null
 targets=(ostrel todayhost)
-if cmake --build --preset win64 --target help | grep -qw ostrelcfg; then targets+=(ostrelcfg); fi
+known=$(cmake --build --preset win64 --target help)
+if grep -qw ostrelcfg <<<"$known"; then targets+=(ostrelcfg); fi
 cmake --build --preset win64 --target "${targets[@]}"
 rm -rf "$build/install"
 cmake --install "$build" --prefix "$build/install" >/dev/null
