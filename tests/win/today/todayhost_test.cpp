@@ -150,5 +150,15 @@ TEST_F(TodayHost, ASettingsChangeBroadcastRebuildsTheItemWithTheNewSettings) {
   EXPECT_EQ(host.Finish(kHostRunMs), 0) << host.Output();
 }
 
+TEST_F(TodayHost, RefusesAScriptItCannotPlayBeforeShowingAnything) {
+  for (const wchar_t* script : {L"tap 10", L"key sideways", L"advance 60", L"menu 70000", L"jump 1 2"}) {
+    Program host;
+    ASSERT_TRUE(host.Start(HostCommand(L"--script \"" + std::wstring(script) + L"\"")));
+    EXPECT_EQ(host.Finish(kHostRunMs), 2) << host.Output();
+    EXPECT_TRUE(Contains(host, "--script")) << host.Output();
+    EXPECT_FALSE(Contains(host, "todayhost: item")) << host.Output();
+  }
+}
+
 }  // namespace
 }  // namespace ostrel::todaytest
