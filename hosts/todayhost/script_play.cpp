@@ -9,10 +9,13 @@ constexpr UINT_PTR kScriptTimer = 12;
 constexpr int kFirstEventMs = 500;   // the items' first paint comes first
 constexpr int kEventGapMs = 200;
 constexpr int kHoldWaitMs = 1000;    // beyond the gesture's hold time
+constexpr int kMenuRetryMs = 100;
+constexpr int kMenuAttempts = 30;    // a busy machine may recognise the hold late
 
 struct Player {
   std::vector<ScriptEvent> events;
   std::size_t next = 0;
+  int attempts = 0;  // of the current event
 };
 
 Player& ThePlayer() {
@@ -46,7 +49,8 @@ HMENU OpenMenu(HWND* menuWindow) {
 
 // Chooses the entry with command `id` as a person would with the keys: down
 // to the entry, then Enter; the menu then sends its command to its owner.
-void ChooseMenuEntry(int id) {
+// False while no open menu holds the entry and attempts remain.
+bool ChooseMenuEntry(int id, int attempt) {
   HWND menuWindow = nullptr;
   HMENU menu = OpenMenu(&menuWindow);
   const int count = menu != nullptr ? GetMenuItemCount(menu) : 0;
@@ -57,9 +61,11 @@ void ChooseMenuEntry(int id) {
     for (int step = 0; step <= position; ++step) PostMessageW(menuWindow, WM_KEYDOWN, VK_DOWN, 0);
     PostMessageW(menuWindow, WM_KEYDOWN, VK_RETURN, 0);
     Say(L"todayhost: menu " + std::to_wstring(id) + L" \"" + text + L"\" chosen");
-    return;
+    return true;
   }
+  if (attempt + 1 < kMenuAttempts) return false;
   Say(L"todayhost: menu " + std::to_wstring(id) + L": no open menu holds this entry; skipped");
+  return true;
 }
 
 void Tick(const Item& item, int count) {
@@ -78,28 +84,25 @@ void OpenOptions(Host& host) {
       std::to_wstring(GetTickCount64() - start) + L" ms");
 }
 
-void CALLBACK OnScriptTimer(HWND window, UINT, UINT_PTR id, DWORD) {
-  KillTimer(window, id);
-  Player& player = ThePlayer();
-  if (player.next >= player.events.size()) {
-    Say(L"todayhost: script done");
-    return;
+// Plays one event (attempt 0, 1, ... of it); true when it is done, false
+// when it is to be played again. *wait: how long to wait first (ms).
+bool PlayEvent(Host& host, const ScriptEvent& e, int attempt, int* wait) {
+  *wait = kEventGapMs;
+  if (e.name == L"wait") {
+    *wait = e.numbers[0];
+    return true;
   }
-  const int wait = PlayEvent(TheHost(), player.events[player.next++]);
-  SetTimer(window, kScriptTimer, static_cast<UINT>(wait), OnScriptTimer);
-}
-
-}  // namespace
-
-int PlayEvent(Host& host, const ScriptEvent& e) {
-  if (e.name == L"wait") return e.numbers[0];
   if (e.name == L"exit") {
     DestroyWindow(host.window);
-    return kEventGapMs;
+    return true;
   }
   if (host.items.empty()) {
     Say(L"todayhost: " + e.name + L": there is no item to play on; skipped");
-    return kEventGapMs;
+    return true;
+  }
+  if (e.name == L"menu" && !ChooseMenuEntry(e.numbers[0], attempt)) {
+    *wait = kMenuRetryMs;
+    return false;
   }
   const Item& item = host.items[0];
   const std::wstring& n = e.name;
@@ -107,7 +110,6 @@ int PlayEvent(Host& host, const ScriptEvent& e) {
   else if (n == L"down") Pen(item, WM_LBUTTONDOWN, e);
   else if (n == L"move") Pen(item, WM_MOUSEMOVE, e);
   else if (n == L"up") Pen(item, WM_LBUTTONUP, e);
-  else if (n == L"menu") ChooseMenuEntry(e.numbers[0]);
   else if (n == L"key") PostMessageW(host.window, WM_KEYDOWN, e.key, 0);
   else if (n == L"select") SelectItem(host, 0);
   else if (n == L"deselect") SelectItem(host, -1);
@@ -116,10 +118,29 @@ int PlayEvent(Host& host, const ScriptEvent& e) {
   else if (n == L"options") OpenOptions(host);
   if (n == L"hold") {
     Pen(item, WM_LBUTTONDOWN, e);  // and the pen stays down
-    return kHoldWaitMs;
+    *wait = kHoldWaitMs;
   }
-  return kEventGapMs;
+  return true;
 }
+
+void CALLBACK OnScriptTimer(HWND window, UINT, UINT_PTR id, DWORD) {
+  KillTimer(window, id);
+  Player& player = ThePlayer();
+  if (player.next >= player.events.size()) {
+    Say(L"todayhost: script done");
+    return;
+  }
+  int wait = 0;
+  if (PlayEvent(TheHost(), player.events[player.next], player.attempts, &wait)) {
+    ++player.next;
+    player.attempts = 0;
+  } else {
+    ++player.attempts;
+  }
+  SetTimer(window, kScriptTimer, static_cast<UINT>(wait), OnScriptTimer);
+}
+
+}  // namespace
 
 void StartScript(Host& host, const std::vector<ScriptEvent>& events) {
   Player& player = ThePlayer();

@@ -67,8 +67,6 @@ void Say(const std::wstring& line);
 // item as real window messages, one event after another with a short pause.
 bool ParseScript(const std::wstring& text, std::vector<ScriptEvent>* events, std::wstring* error);
 void StartScript(Host& host, const std::vector<ScriptEvent>& events);
-// Plays one event; returns how long to wait before the next one (ms).
-int PlayEvent(Host& host, const ScriptEvent& event);
 
 // Background: the shell's own picture, also drawn into an item's surface.
 COLORREF HighlightColor();
