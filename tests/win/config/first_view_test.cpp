@@ -78,6 +78,21 @@ TEST_F(FirstView, ShowsTheGeneralListTabsButtonsTitleAndSoftKeysAtTheScreensDens
   EXPECT_EQ(Utf8(SettingsWindow::TextOf(::GetDlgItem(bar, kCommandOk))), "OK");
   EXPECT_EQ(Utf8(SettingsWindow::TextOf(::GetDlgItem(bar, kCommandCancel))), "Отмена");
 
+  HWND sip = ::FindWindowExW(w.Main(), nullptr, L"SIPPREF", nullptr);
+  EXPECT_NE(sip, nullptr) << "the input panel's helper control is there";
+  EXPECT_FALSE(::IsWindowVisible(sip));
+
+  // The input panel opening shrinks the window: the lists follow, where they are.
+  ::SetWindowPos(w.Main(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top - S(80),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  RECT smaller{};
+  ::GetClientRect(w.Main(), &smaller);
+  EXPECT_EQ(smaller.bottom, client.bottom - S(80));
+  EXPECT_EQ(w.Place(GeneralList).top, list.top);
+  EXPECT_EQ(w.Place(GeneralList).bottom, smaller.bottom - S(80) + S(55));
+  EXPECT_EQ(w.Place(TabStrip).bottom, smaller.bottom);
+  EXPECT_EQ(w.Place(DownButton).left, w.Place(UpButton).right + S(2)) << "the buttons stay";
+
   w.Cancel();
   EXPECT_EQ(process.Wait(10000), 0);
 }

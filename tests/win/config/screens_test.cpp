@@ -97,6 +97,13 @@ TEST_F(Screens, EveryTabAndEveryEditorKindIsCapturedAsItShows) {
   w.Cancel();
   w.Cancel();
 
+  Open(PagesList, L"Запуск");
+  EXPECT_TRUE(w.Visible(LauncherList) && w.Visible(LauncherPropsList) && w.Visible(PropsEditButton));
+  EXPECT_TRUE(w.Enabled(AddButton));
+  EXPECT_EQ(Utf8(w.RowText(LauncherPropsList, 1, 0)), "Иконки");
+  w.Grab(L"page-launcher");
+  w.Cancel();
+
   Open(PagesList, L"Календарь");
   Open(CalendarList, L"Цвет субботы");
   ASSERT_TRUE(w.Visible(RedEdit) && !w.Visible(FaceCombo));
