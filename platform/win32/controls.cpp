@@ -48,6 +48,46 @@ bool DeviceScreen(int* width, int* height) {
 #endif
 }
 
+// A top-level window that asks for the default place fills the device's
+// screen there, without caption or border. On the desktop: the device screen
+// the shell stand-in declares, at the desktop's top-left corner, as a pop-up
+// (the desktop would give an overlapped window a caption and a frame).
+void PlaceOnDeviceScreen(std::uint32_t* style, int* x, int* y, int* width, int* height) {
+  int screenWidth = 0;
+  int screenHeight = 0;
+  if ((*style & (WS_CHILD | WS_POPUP | WS_CAPTION)) != 0 || *x != CW_USEDEFAULT ||
+      *width != CW_USEDEFAULT || !DeviceScreen(&screenWidth, &screenHeight)) {
+    return;
+  }
+  *style |= WS_POPUP;
+  *x = *y = 0;
+  *width = screenWidth;
+  *height = screenHeight;
+}
+
+// The device's controls write in its scalable system font unless they are
+// given another; the desktop's default for them is a bitmap font of one
+// size. On the desktop each common control starts with the desktop's
+// message font instead, which follows the screen's density. Windows of our
+// own classes choose their fonts themselves.
+void GiveDeviceControlFont(HWND control) {
+#ifdef UNDER_CE
+  (void)control;
+#else
+  static const HFONT font = [] {
+    ::NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+      return static_cast<HFONT>(nullptr);
+    }
+    return ::CreateFontIndirectW(&metrics.lfMessageFont);
+  }();
+  if (font != nullptr && ProcedureOfClass(control) == nullptr) {
+    ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  }
+#endif
+}
+
 void CopyRect(const ::RECT& from, pf::RECT* to) { *to = FromWinRect(from); }
 
 // A resource id (below 0x10000) or a name, as the platform takes either.
@@ -88,20 +128,12 @@ pf::WindowHandle Win32Controls::CreateWindowExW(std::uint32_t exStyle, const cha
                                                 int x, int y, int width, int height,
                                                 pf::WindowHandle parent, std::uintptr_t menuOrId,
                                                 pf::ModuleHandle instance, void* param) {
-  // A top-level window that asks for the default place fills the device's
-  // screen there; on the desktop, the device screen the shell stand-in
-  // declares, at the desktop's top-left corner.
-  int screenWidth = 0;
-  int screenHeight = 0;
-  if (parent == pf::WindowHandle{} && (style & WS_CHILD) == 0 && x == CW_USEDEFAULT &&
-      width == CW_USEDEFAULT && DeviceScreen(&screenWidth, &screenHeight)) {
-    x = y = 0;
-    width = screenWidth;
-    height = screenHeight;
-  }
-  return FromHwnd(::CreateWindowExW(exStyle, W(className), W(windowName), style, x, y, width,
-                                    height, ToHwnd(parent), reinterpret_cast<HMENU>(menuOrId),
-                                    ToReal<HINSTANCE>(instance), param));
+  if (parent == pf::WindowHandle{}) PlaceOnDeviceScreen(&style, &x, &y, &width, &height);
+  HWND window = ::CreateWindowExW(exStyle, W(className), W(windowName), style, x, y, width, height,
+                                  ToHwnd(parent), reinterpret_cast<HMENU>(menuOrId),
+                                  ToReal<HINSTANCE>(instance), param);
+  if (window != nullptr && (style & WS_CHILD) != 0) GiveDeviceControlFont(window);
+  return FromHwnd(window);
 }
 
 int Win32Controls::DestroyWindow(pf::WindowHandle window) {
