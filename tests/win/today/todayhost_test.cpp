@@ -1,6 +1,9 @@
 // todayhost.exe with the item installed: its height against the preview's, its picture, taps that start programs, the hold menu, the options, and the rebuild after a settings change.
 #include "tests/win/today/today_support.h"
 
+#include <shlguid.h>
+#include <shobjidl.h>
+
 #include <cstdio>
 #include <cstring>
 
@@ -148,6 +151,33 @@ TEST_F(TodayHost, ASettingsChangeBroadcastRebuildsTheItemWithTheNewSettings) {
   ASSERT_NE(window, nullptr);
   ::PostMessageW(window, WM_CLOSE, 0, 0);
   EXPECT_EQ(host.Finish(kHostRunMs), 0) << host.Output();
+}
+
+// The program a shortcut file starts, read back through the shell's own link object.
+std::wstring ShortcutTarget(const std::wstring& file) {
+  IShellLinkW* link = nullptr;
+  IPersistFile* persist = nullptr;
+  wchar_t target[MAX_PATH] = {};
+  if (SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                   reinterpret_cast<void**>(&link))) &&
+      SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist))) &&
+      SUCCEEDED(persist->Load(file.c_str(), STGM_READ))) {
+    link->GetPath(target, MAX_PATH, nullptr, 0);
+  }
+  if (persist != nullptr) persist->Release();
+  if (link != nullptr) link->Release();
+  return target;
+}
+
+TEST(InstalledFolder, ShortcutsStartThePowerAndMemoryPrograms) {
+  for (const auto& [name, program] : {std::pair<const wchar_t*, const wchar_t*>{
+                                          L"battery.lnk", L"control.exe"},
+                                      {L"memory.lnk", L"taskmgr.exe"}}) {
+    const std::wstring target = ShortcutTarget(InstallFolder() + name);
+    EXPECT_EQ(::lstrcmpiW(target.c_str(), (L"C:\\windows\\system32\\" + std::wstring(program)).c_str()), 0)
+        << std::string(target.begin(), target.end());
+    EXPECT_TRUE(FileExists(target)) << "the shortcut's program is there";
+  }
 }
 
 TEST_F(TodayHost, RefusesAScriptItCannotPlayBeforeShowingAnything) {
