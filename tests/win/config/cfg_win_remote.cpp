@@ -26,7 +26,7 @@ SettingsWindow::~SettingsWindow() {
   }
 }
 
-void* SettingsWindow::Remote(std::size_t size) {
+void* SettingsWindow::Remote(std::size_t size) const {
   EXPECT_LE(size, kRemoteSize);
   if (remote_ == nullptr) {
     remote_ = ::VirtualAllocEx(process_, nullptr, kRemoteSize, MEM_COMMIT | MEM_RESERVE,
@@ -36,7 +36,7 @@ void* SettingsWindow::Remote(std::size_t size) {
   return remote_;
 }
 
-void SettingsWindow::Put(const void* data, std::size_t size, std::size_t offset) {
+void SettingsWindow::Put(const void* data, std::size_t size, std::size_t offset) const {
   SIZE_T written = 0;
   ::WriteProcessMemory(process_, static_cast<char*>(Remote(offset + size)) + offset, data, size,
                        &written);
@@ -47,6 +47,13 @@ void SettingsWindow::Get(void* data, std::size_t size, std::size_t offset) const
   SIZE_T read = 0;
   ::ReadProcessMemory(process_, static_cast<const char*>(remote_) + offset, data, size, &read);
   EXPECT_EQ(read, size);
+}
+
+std::wstring SettingsWindow::RemoteText() const {
+  std::wstring text(kTextCapacity, L'\0');
+  Get(&text[0], kTextCapacity * sizeof(wchar_t), kTextOffset);
+  text.resize(text.find(L'\0'));
+  return text;
 }
 
 std::wstring SettingsWindow::TextOf(HWND window) {
@@ -83,20 +90,16 @@ int SettingsWindow::RowCount(Control list) const {
 }
 
 std::wstring SettingsWindow::RowText(Control list, int row, int column) const {
-  auto* self = const_cast<SettingsWindow*>(this);
-  char* base = static_cast<char*>(self->Remote(kTextOffset + kTextCapacity * sizeof(wchar_t)));
+  char* base = static_cast<char*>(Remote(kTextOffset + kTextCapacity * sizeof(wchar_t)));
   LVITEMW item{};
   item.iSubItem = column;
   item.pszText = reinterpret_cast<wchar_t*>(base + kTextOffset);
   item.cchTextMax = kTextCapacity;
-  self->Put(&item, sizeof item);
+  Put(&item, sizeof item);
   wchar_t empty = 0;
-  self->Put(&empty, sizeof empty, kTextOffset);
+  Put(&empty, sizeof empty, kTextOffset);
   ::SendMessageW(Of(list), LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(base));
-  std::wstring text(kTextCapacity, L'\0');
-  Get(&text[0], kTextCapacity * sizeof(wchar_t), kTextOffset);
-  text.resize(text.find(L'\0'));
-  return text;
+  return RemoteText();
 }
 
 bool SettingsWindow::Selected(Control list, int row) const {
@@ -139,18 +142,14 @@ int SettingsWindow::TabCount() const {
 }
 
 std::wstring SettingsWindow::TabText(int index) const {
-  auto* self = const_cast<SettingsWindow*>(this);
-  char* base = static_cast<char*>(self->Remote(kTextOffset + kTextCapacity * sizeof(wchar_t)));
+  char* base = static_cast<char*>(Remote(kTextOffset + kTextCapacity * sizeof(wchar_t)));
   TCITEMW item{};
   item.mask = TCIF_TEXT;
   item.pszText = reinterpret_cast<wchar_t*>(base + kTextOffset);
   item.cchTextMax = kTextCapacity;
-  self->Put(&item, sizeof item);
+  Put(&item, sizeof item);
   ::SendMessageW(Of(cfg::TabStrip), TCM_GETITEMW, index, reinterpret_cast<LPARAM>(base));
-  std::wstring text(kTextCapacity, L'\0');
-  Get(&text[0], kTextCapacity * sizeof(wchar_t), kTextOffset);
-  text.resize(text.find(L'\0'));
-  return text;
+  return RemoteText();
 }
 
 int SettingsWindow::CurrentTab() const {

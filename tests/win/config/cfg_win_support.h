@@ -130,13 +130,15 @@ class SettingsWindow {
  private:
   // A block of memory in the program's process for the records a list view
   // or tab strip reads and writes.
-  void* Remote(std::size_t size);
-  void Put(const void* data, std::size_t size, std::size_t offset = 0);
+  void* Remote(std::size_t size) const;
+  void Put(const void* data, std::size_t size, std::size_t offset = 0) const;
   void Get(void* data, std::size_t size, std::size_t offset = 0) const;
+  // A text the control wrote into the block at the text's place.
+  std::wstring RemoteText() const;
 
   HWND main_;
   HANDLE process_ = nullptr;
-  void* remote_ = nullptr;
+  mutable void* remote_ = nullptr;  // made on first use
   static constexpr std::size_t kRemoteSize = 4096;
 };
 
