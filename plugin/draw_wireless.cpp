@@ -44,7 +44,8 @@ void DrawWirelessBlock(pf::WindowHandle window, pf::SurfaceHandle surface, int d
   PaintFonts fonts(surface);
   fonts.Use(fonts.Make(settings.Font));
   pf::SetTextColor(surface, settings.Font.Color);
-  pf::DrawTextW(surface, status.OperatorText, -1, &band, kLineFlags | pf::DT_LEFT);
+  // The name comes from the network: an "&" in it is a character, not a mnemonic.
+  pf::DrawTextW(surface, status.OperatorText, -1, &band, kLineFlags | pf::DT_LEFT | pf::DT_NOPREFIX);
 
   int edge = band.right;
   const int gap = 2 * ScreenDensity(pf::LOGPIXELSX) / 96;

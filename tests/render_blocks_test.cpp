@@ -55,7 +55,7 @@ TEST_F(RenderWireless, CountersEndAgainstTheIconsPackedFromTheRight) {
   EXPECT_EQ(counters.format, kLine | pf::DT_RIGHT);
   const DrawRecord operatorLine = TextCall(log, u"Телефон выключен");
   EXPECT_EQ(operatorLine.rect, (pf::RECT{10, 2, 230, 13}));
-  EXPECT_EQ(operatorLine.format, kLine | pf::DT_LEFT);
+  EXPECT_EQ(operatorLine.format, kLine | pf::DT_LEFT | pf::DT_NOPREFIX) << "an operator such as \"A&B\" shows its \"&\"";
   EXPECT_EQ(operatorLine.fontHeight, -10);
   EXPECT_EQ(operatorLine.color, pf::RGB(255, 255, 255));
 }
