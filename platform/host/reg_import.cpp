@@ -1,104 +1,18 @@
-// Import and export of the host registry as `.reg` text: parsing, writing, file encodings.
-#include "platform/host/reg_file.h"
-
-#include <cstdio>
+// Import of `.reg` text into the host registry: parsing every line first, then applying.
 #include <fstream>
 #include <sstream>
 #include <utility>
 #include <vector>
 
+#include "platform/host/reg_file.h"
+#include "platform/host/reg_text.h"
 #include "platform/text.h"
 
 namespace pf::host {
 
 namespace {
 
-constexpr char16_t kHeaderV5[] = u"Windows Registry Editor Version 5.00";
-constexpr char16_t kHeaderV4[] = u"REGEDIT4";
-
-// ---------------------------------------------------------------- text helpers
-
-bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
-
-std::u16string Trim(const std::u16string& text) {
-  std::size_t first = 0;
-  std::size_t last = text.size();
-  while (first < last && IsBlank(text[first])) ++first;
-  while (last > first && IsBlank(text[last - 1])) --last;
-  return text.substr(first, last - first);
-}
-
-bool StartsWithNoCase(const std::u16string& text, const std::u16string& prefix) {
-  return text.size() >= prefix.size() && FoldCase(text.substr(0, prefix.size())) == prefix;
-}
-
-int HexDigitValue(char16_t c) {
-  if (c >= u'0' && c <= u'9') return c - u'0';
-  if (c >= u'a' && c <= u'f') return c - u'a' + 10;
-  if (c >= u'A' && c <= u'F') return c - u'A' + 10;
-  return -1;
-}
-
-// Parses 1..maxDigits hex digits (the whole text); false on anything else.
-bool ParseHexNumber(const std::u16string& text, std::size_t maxDigits, std::uint32_t* value) {
-  if (text.empty() || text.size() > maxDigits) return false;
-  std::uint32_t result = 0;
-  for (char16_t c : text) {
-    int digit = HexDigitValue(c);
-    if (digit < 0) return false;
-    result = (result << 4) | static_cast<std::uint32_t>(digit);
-  }
-  *value = result;
-  return true;
-}
-
-std::u16string ToHex(std::uint32_t value, int minDigits) {
-  static const char16_t kDigits[] = u"0123456789abcdef";
-  std::u16string digits;
-  do {
-    digits.insert(digits.begin(), kDigits[value & 0xF]);
-    value >>= 4;
-  } while (value != 0);
-  while (static_cast<int>(digits.size()) < minDigits) digits.insert(digits.begin(), u'0');
-  return digits;
-}
-
-std::vector<std::uint8_t> TextBytes(const std::u16string& text) {
-  std::vector<std::uint8_t> bytes;
-  for (char16_t c : text) {
-    bytes.push_back(static_cast<std::uint8_t>(c));
-    bytes.push_back(static_cast<std::uint8_t>(c >> 8));
-  }
-  bytes.push_back(0);
-  bytes.push_back(0);
-  return bytes;
-}
-
-// Lines without their line ends ("\r\n" or "\n").
-std::vector<std::u16string> SplitLines(const std::u16string& text) {
-  std::vector<std::u16string> lines;
-  std::u16string line;
-  for (char16_t c : text) {
-    if (c != u'\n') {
-      line.push_back(c);
-      continue;
-    }
-    if (!line.empty() && line.back() == u'\r') line.pop_back();
-    lines.push_back(std::move(line));
-    line.clear();
-  }
-  if (!line.empty() && line.back() == u'\r') line.pop_back();
-  if (!line.empty()) lines.push_back(std::move(line));
-  return lines;
-}
-
-std::string Located(const std::string& source, int line, const std::string& what) {
-  return source + ":" + std::to_string(line) + ": " + what;
-}
-
-void SetError(std::string* error, std::string message) {
-  if (error != nullptr) *error = std::move(message);
-}
+using namespace regtext;
 
 // ---------------------------------------------------------------- parsing
 
@@ -387,100 +301,6 @@ bool DecodeRegBytes(const std::string& bytes, const std::string& source, std::u1
   return true;
 }
 
-// ---------------------------------------------------------------- export
-
-// A REG_SZ that a quoted string gives back exactly: whole UTF-16 units, one
-// terminator at the end and no other NUL, no line breaks.
-bool IsQuotableText(const std::vector<std::uint8_t>& data) {
-  if (data.size() < 2 || data.size() % 2 != 0) return false;
-  for (std::size_t i = 0; i < data.size(); i += 2) {
-    char16_t c = static_cast<char16_t>(data[i] | (data[i + 1] << 8));
-    bool last = i + 2 == data.size();
-    if ((c == 0) != last || c == u'\r' || c == u'\n') return false;
-  }
-  return true;
-}
-
-std::u16string UnitsOf(const std::vector<std::uint8_t>& data) {
-  std::u16string text;
-  for (std::size_t i = 0; i + 2 < data.size(); i += 2) {  // all but the terminator
-    text.push_back(static_cast<char16_t>(data[i] | (data[i + 1] << 8)));
-  }
-  return text;
-}
-
-std::u16string Quoted(const std::u16string& text) {
-  std::u16string result = u"\"";
-  for (char16_t c : text) {
-    if (c == u'\\' || c == u'"') result.push_back(u'\\');
-    result.push_back(c);
-  }
-  return result + u"\"";
-}
-
-// Hex bytes after head, wrapped before 80 columns with continuation lines.
-void WriteHexList(std::u16string* out, std::u16string line, const std::vector<std::uint8_t>& data) {
-  constexpr std::size_t kWidth = 76;
-  bool lineHasBytes = false;
-  for (std::size_t i = 0; i < data.size(); ++i) {
-    std::u16string item = ToHex(data[i], 2) + (i + 1 < data.size() ? u"," : u"");
-    if (lineHasBytes && line.size() + item.size() > kWidth) {
-      *out += line + u"\\\n";
-      line = u"  ";
-    }
-    line += item;
-    lineHasBytes = true;
-  }
-  *out += line + u"\n";
-}
-
-void WriteValue(std::u16string* out, const RegValue& value) {
-  std::u16string head = (value.name.empty() ? u"@" : Quoted(value.name)) + u"=";
-  if (value.type == REG_SZ && IsQuotableText(value.data)) {
-    *out += head + Quoted(UnitsOf(value.data)) + u"\n";
-  } else if (value.type == REG_DWORD && value.data.size() == 4) {
-    std::uint32_t number = value.data[0] | (value.data[1] << 8) | (value.data[2] << 16) |
-                           (static_cast<std::uint32_t>(value.data[3]) << 24);
-    *out += head + u"dword:" + ToHex(number, 8) + u"\n";
-  } else if (value.type == REG_BINARY) {
-    WriteHexList(out, head + u"hex:", value.data);
-  } else {
-    WriteHexList(out, head + u"hex(" + ToHex(value.type, 1) + u"):", value.data);
-  }
-}
-
-bool HasAny(const std::u16string& text, const std::u16string& forbidden) {
-  return text.find_first_of(forbidden) != std::u16string::npos;
-}
-
-// Writes the key (when writeHeader) and its sub-keys, depth first.
-bool WriteKey(std::u16string* out, const std::u16string& path, const RegNode& node,
-              bool writeHeader, std::string* error) {
-  static const std::u16string kBreaks(u"\r\n\0", 3);
-  if (writeHeader) {
-    *out += u"[" + path + u"]\n";
-    for (const RegValue& value : node.values) {
-      if (HasAny(value.name, kBreaks)) {
-        SetError(error, "cannot export value \"" + ToUtf8(value.name) + "\" of " + ToUtf8(path) +
-                            ": its name holds a line break or NUL");
-        return false;
-      }
-      WriteValue(out, value);
-    }
-    *out += u"\n";
-  }
-  for (const auto& entry : node.children) {
-    const RegNode& child = *entry.second;
-    if (HasAny(child.name, kBreaks + u"\\") || child.name.empty()) {
-      SetError(error, "cannot export a key of " + ToUtf8(path) +
-                          ": its name is empty or holds a line break, NUL or backslash");
-      return false;
-    }
-    if (!WriteKey(out, path + u"\\" + child.name, child, true, error)) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 bool ImportRegText(MemoryRegistry& registry, const std::u16string& text,
@@ -517,56 +337,6 @@ bool ImportRegFile(MemoryRegistry& registry, const std::string& filePath, std::s
     return false;
   }
   return ImportRegBytes(registry, bytes.str(), filePath, error);
-}
-
-bool ExportRegText(const MemoryRegistry& registry, std::u16string* text, std::string* error) {
-  std::u16string out = std::u16string(kHeaderV5) + u"\n\n";
-  for (KeyHandle root : MemoryRegistry::kRoots) {
-    const RegNode& node = registry.RootNode(root);
-    if (!WriteKey(&out, MemoryRegistry::RootName(root), node, !node.values.empty(), error)) {
-      return false;
-    }
-  }
-  *text = std::move(out);
-  return true;
-}
-
-std::string EncodeRegText(const std::u16string& text, RegEncoding encoding) {
-  if (encoding == RegEncoding::Utf8) return ToUtf8(text);
-  std::string bytes = "\xFF\xFE";
-  auto put = [&bytes](char16_t c) {
-    bytes.push_back(static_cast<char>(c & 0xFF));
-    bytes.push_back(static_cast<char>(c >> 8));
-  };
-  for (char16_t c : text) {
-    if (c == u'\n') put(u'\r');
-    put(c);
-  }
-  return bytes;
-}
-
-bool ExportRegFile(const MemoryRegistry& registry, const std::string& path, std::string* error,
-                   RegEncoding encoding) {
-  std::u16string text;
-  if (!ExportRegText(registry, &text, error)) return false;
-  std::string bytes = EncodeRegText(text, encoding);
-  std::string temporary = path + ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-      std::remove(temporary.c_str());
-      SetError(error, path + ": cannot write the file");
-      return false;
-    }
-  }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-    std::remove(temporary.c_str());
-    SetError(error, path + ": cannot replace the file");
-    return false;
-  }
-  return true;
 }
 
 }  // namespace pf::host
