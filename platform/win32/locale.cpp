@@ -30,6 +30,20 @@ const ::SYSTEMTIME* OptionalWinTime(const pf::SYSTEMTIME* time, ::SYSTEMTIME* sc
   return scratch;
 }
 
+// The desktop's Russian long date puts a narrow no-break space before "г.",
+// a character the item's fonts have no glyph for (it shows as a box); the
+// device writes a plain space there.
+int WithPlainSpaces(int written, char16_t* out) {
+#ifndef UNDER_CE
+  for (int i = 0; out != nullptr && i < written; ++i) {
+    if (out[i] == 0x202F) out[i] = u' ';
+  }
+#else
+  (void)out;
+#endif
+  return written;
+}
+
 }  // namespace
 
 class Win32Locale : public pf::LocaleService {
@@ -37,13 +51,15 @@ class Win32Locale : public pf::LocaleService {
   int GetTimeFormatW(pf::LCID locale, std::uint32_t flags, const pf::SYSTEMTIME* time,
                      const char16_t* format, char16_t* out, int size) override {
     ::SYSTEMTIME scratch;
-    return ::GetTimeFormatW(locale, flags, OptionalWinTime(time, &scratch), W(format), W(out), size);
+    return WithPlainSpaces(
+        ::GetTimeFormatW(locale, flags, OptionalWinTime(time, &scratch), W(format), W(out), size), out);
   }
 
   int GetDateFormatW(pf::LCID locale, std::uint32_t flags, const pf::SYSTEMTIME* date,
                      const char16_t* format, char16_t* out, int size) override {
     ::SYSTEMTIME scratch;
-    return ::GetDateFormatW(locale, flags, OptionalWinTime(date, &scratch), W(format), W(out), size);
+    return WithPlainSpaces(
+        ::GetDateFormatW(locale, flags, OptionalWinTime(date, &scratch), W(format), W(out), size), out);
   }
 
   int GetLocaleInfoW(pf::LCID locale, std::uint32_t type, char16_t* out, int size) override {

@@ -200,6 +200,13 @@ TEST(Win32Platform, WineRunsWithTheRussianLocale) {
   ASSERT_GT(::GetDateFormatW(LOCALE_USER_DEFAULT, DATE_LONGDATE, &day, nullptr, text, 100), 0);
   // Wine 8 puts a narrow no-break space (U+202F) before "г.".
   EXPECT_EQ(Utf8(pf::win32::U(text)), "воскресенье, 6 декабря 2026\u202Fг.");
+  // The platform layer hands the item a plain space there, which its fonts can draw.
+  pf::SYSTEMTIME ours{2026, 12, 0, 6, 0, 0, 0, 0};
+  char16_t formatted[100] = {};
+  ASSERT_GT(pf::GetDateFormatW(LOCALE_SYSTEM_DEFAULT, DATE_LONGDATE, &ours,
+                               nullptr, formatted, 100),
+            0);
+  EXPECT_EQ(Utf8(formatted), "воскресенье, 6 декабря 2026 г.");
   ASSERT_GT(::GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SABBREVDAYNAME1, text, 100), 0);
   EXPECT_EQ(Utf8(pf::win32::U(text)), "пн");
 }
