@@ -20,6 +20,7 @@
 #include "platform/text.h"
 #include "plugin/item_window.h"
 #include "plugin/status_state.h"
+#include "tools/preview/contact_sheet.h"
 #include "tools/preview/events.h"
 #include "tools/preview/item_json.h"
 #include "tools/preview/today_shell.h"
@@ -100,35 +101,47 @@ std::vector<std::string> Launched() {
 int PlayItem(const ItemOptions& options, const std::vector<ScriptEvent>& events,
              pf::WindowHandle today) {
   const int baseline = pf::LiveDrawingObjects();
-  if (!AttachModule(kPreviewModule)) throw std::runtime_error("the item's window class could not be registered");
-  pf::TODAYLISTITEM record{};
-  const ShellItem item{InitializeCustomItem(&record, today), &record, options.width};
-  if (pf::IsNull(item.window)) {
-    DetachModule();
-    throw std::runtime_error("the item window could not be created");
-  }
-  QueryRefresh(item);
-  PlayEvents(events, item);
+  LiveItem item(today, options.width);
+  PlayEvents(events, item.Shell());
   pf::host::ClearDrawLog();
-  pf::SendMessageW(item.window, pf::WM_PAINT, 0, 0);
+  item.Paint();
 
   pf::host::HostWindows& windows = pf::host::HostWindowService();
   ItemReport report;
-  report.itemHeight = static_cast<int>(record.cyp);
+  report.itemHeight = item.Height();
   report.draws = pf::host::DrawLog();
   report.liveObjects = pf::LiveDrawingObjects() - baseline;
   report.launched = Launched();
   report.menus = static_cast<int>(windows.MenuOpenings().size());
-  report.repaints = windows.InvalidateCount(item.window);
-  if (!options.png.empty()) WritePicture(options.png, item.window);
-  pf::DestroyWindow(item.window);
-  DetachModule();
+  report.repaints = windows.InvalidateCount(item.Window());
+  if (!options.png.empty()) WritePicture(options.png, item.Window());
+  item.Close();
   report.liveObjectsAfterDestroy = pf::LiveDrawingObjects() - baseline;
   if (!options.json.empty()) WriteReport(options.json, report);
   return 0;
 }
 
 }  // namespace
+
+LiveItem::LiveItem(pf::WindowHandle today, int width) {
+  if (!AttachModule(kPreviewModule)) throw std::runtime_error("the item's window class could not be registered");
+  item_ = ShellItem{InitializeCustomItem(&record_, today), &record_, width};
+  if (pf::IsNull(item_.window)) {
+    DetachModule();
+    throw std::runtime_error("the item window could not be created");
+  }
+  open_ = true;
+  QueryRefresh(item_);
+}
+
+void LiveItem::Paint() const { pf::SendMessageW(item_.window, pf::WM_PAINT, 0, 0); }
+
+void LiveItem::Close() {
+  if (!open_) return;
+  open_ = false;
+  pf::DestroyWindow(item_.window);
+  DetachModule();
+}
 
 bool ParseItemOption(const std::string& arg, ArgReader& args, ItemOptions& options) {
   if (arg == "--width") {
@@ -143,6 +156,8 @@ bool ParseItemOption(const std::string& arg, ArgReader& args, ItemOptions& optio
     options.json = args.Value(arg);
   } else if (arg == "--watermark") {
     options.watermark = args.Value(arg);
+  } else if (arg == "--sheet") {
+    options.sheet = args.Value(arg);
   } else {
     return false;
   }
@@ -151,14 +166,17 @@ bool ParseItemOption(const std::string& arg, ArgReader& args, ItemOptions& optio
 
 int RunItemPreview(const ItemOptions& options, const StatusOptions& status) {
   if (status.ticks != 0) throw UsageError("--ticks belongs to --dump-status; use the event 'tick N'");
+  if (!options.sheet.empty()) CheckSheetOptions(options);
   const std::vector<ScriptEvent> events = ParseEvents(options.events);
   PrepareDevice(status);
   pf::host::HostControlStore().SetScreenSize(options.width, options.width * 4 / 3);
   // The watermark is a host file: read before device paths take over.
-  TodayShell shell(options.width, options.width * 4 / 3, options.watermark);
+  const int shellWidth = options.sheet.empty() ? options.width : SheetShellWidth(options);
+  TodayShell shell(shellWidth, shellWidth * 4 / 3, options.watermark);
   UseDeviceRoot(options.deviceRoot.empty() ? DefaultDeviceRoot() : options.deviceRoot);
   PrepareStorageCard(status);
   try {
+    if (!options.sheet.empty()) return DrawContactSheet(options, shell.Window());
     return PlayItem(options, events, shell.Window());
   } catch (const std::runtime_error& e) {
     if (dynamic_cast<const UsageError*>(&e) != nullptr) throw;

@@ -3,7 +3,10 @@
 
 #include <string>
 
+#include "platform/today.h"
+#include "platform/types.h"
 #include "tools/preview/dump_status.h"
+#include "tools/preview/events.h"
 #include "tools/preview/preview_options.h"
 
 namespace ostrel::preview {
@@ -17,7 +20,33 @@ struct ItemOptions {
   std::string png;
   std::string json;        // "-": standard output
   std::string watermark;   // empty: a plain dark background
-  bool Wanted() const { return !png.empty() || !json.empty(); }
+  std::string sheet;       // the contact sheet's PNG (see contact_sheet.h)
+  bool Wanted() const { return !png.empty() || !json.empty() || !sheet.empty(); }
+};
+
+// The item as the shell holds it while it lives: the module attached, the
+// window created under the Today window `width` pixels wide and sized by
+// the refresh query; Close (or the end of its scope) destroys the window and
+// detaches the module. Throws std::runtime_error when the class or the
+// window cannot be made.
+class LiveItem {
+ public:
+  LiveItem(pf::WindowHandle today, int width);
+  ~LiveItem() { Close(); }
+  LiveItem(const LiveItem&) = delete;
+  LiveItem& operator=(const LiveItem&) = delete;
+
+  const ShellItem& Shell() const { return item_; }
+  pf::WindowHandle Window() const { return item_.window; }
+  int Height() const { return static_cast<int>(record_.cyp); }
+  // A whole paint of the item window, as the shell's WM_PAINT.
+  void Paint() const;
+  void Close();
+
+ private:
+  pf::TODAYLISTITEM record_{};
+  ShellItem item_;
+  bool open_ = false;
 };
 
 // Takes `arg` (and its value) when it is one of the full mode's options;

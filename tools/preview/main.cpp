@@ -9,6 +9,7 @@
 #include "platform/host/reg_file.h"
 #include "platform/text.h"
 #include "settings/settings.h"
+#include "tools/preview/contact_sheet.h"
 #include "tools/preview/dump_settings.h"
 #include "tools/preview/dump_status.h"
 #include "tools/preview/events.h"
@@ -35,10 +36,14 @@ struct Options {
 
 Options ParseOptions(ArgReader& args) {
   Options options;
+  bool dpiGiven = false;
   while (!args.Done()) {
     std::string arg = args.Next();
     if (arg == "--reg") options.regFiles.push_back(args.Value(arg));
-    else if (arg == "--dpi") options.dpi = args.IntValue(arg, 1, 2000);
+    else if (arg == "--dpi") {
+      options.dpi = args.IntValue(arg, 1, 2000);
+      dpiGiven = true;
+    }
     else if (arg == "--module-path") options.modulePath = pf::FromUtf8(args.Value(arg));
     else if (arg == "--settings-program") options.settingsProgram = true;
     else if (arg == "--dump-settings") options.dumpSettings = true;
@@ -49,10 +54,13 @@ Options ParseOptions(ArgReader& args) {
     else throw UsageError("unknown option '" + arg + "'");
   }
   if (!options.dumpSettings && !options.status.dump && !options.item.Wanted()) {
-    throw UsageError("nothing to do: give --png, --json, --dump-settings or --dump-status");
+    throw UsageError("nothing to do: give --png, --json, --sheet, --dump-settings or --dump-status");
+  }
+  if (!options.item.sheet.empty() && dpiGiven) {
+    throw UsageError("--sheet draws at 96, 128 and 192 dpi; it takes no --dpi");
   }
   if (options.item.Wanted() && (options.dumpSettings || options.status.dump || options.settingsProgram)) {
-    throw UsageError("--png and --json play the item; they do not combine with --dump-settings, "
+    throw UsageError("--png, --json and --sheet play the item; they do not combine with --dump-settings, "
                      "--dump-status or --settings-program");
   }
   if (!options.saveReg.empty() && !options.settingsProgram) {
@@ -98,7 +106,7 @@ int main(int argc, char** argv) {
     return Run(ParseOptions(args));
   } catch (const UsageError& e) {
     if (std::string(e.what()) == "help") {
-      std::cout << kUsage << kStatusUsage << kItemUsage << kEventsUsage;
+      std::cout << kUsage << kStatusUsage << kItemUsage << kEventsUsage << kSheetUsage;
       return 0;
     }
     std::cerr << "ostrel-preview: " << e.what() << "\n";
