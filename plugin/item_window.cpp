@@ -67,7 +67,7 @@ pf::LRESULT OnCreate(pf::WindowHandle window) {
   ReadPhoneStatus(status);
   ReadSystemInfo(settings.SysInfoSettings, status);
   LayoutLauncher(window);
-  item.CurrentPage = settings.FixedPageCount;
+  item.CurrentPage = FirstPage();
   CreateContextMenu(item);
   return 0;
 }

@@ -22,6 +22,9 @@ void PaintEntryAt(pf::WindowHandle window, pf::SurfaceHandle surface, int positi
 
 // The visible page after / before a position, wrapping around the pages.
 int NextPage(int position);
+// The page shown first: the first visible one at or after FixedPageCount,
+// or FixedPageCount itself when no page is visible.
+int FirstPage();
 int PreviousPage(int position);
 // Whether a horizontal pen movement dx is long enough to change the page.
 bool IsSwipe(pf::WindowHandle window, int dx);

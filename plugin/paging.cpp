@@ -80,6 +80,12 @@ int NextPage(int position) {
   return q;
 }
 
+int FirstPage() {
+  const int first = PluginSettings().FixedPageCount;
+  if (first < 0 || first >= BlockCount || Item().PageCount <= 0) return first;
+  return NextPage(first - 1);
+}
+
 int PreviousPage(int position) {
   const int first = PluginSettings().FixedPageCount;
   if (first >= BlockCount) return 0;
@@ -110,7 +116,8 @@ void DispatchTap(int x, int y, int isDouble) {
     }
     top += height;
   }
-  if (y >= top) TapEntry(Item().CurrentPage, x, y - top, isDouble);
+  // With every page hidden there is no page to tap.
+  if (y >= top && Item().PageCount > 0) TapEntry(Item().CurrentPage, x, y - top, isDouble);
 }
 
 }  // namespace ostrel

@@ -129,6 +129,23 @@ TEST_F(ItemTest, PagingSkipsHiddenPagesAndWrapsAround) {
   EXPECT_EQ(PageShown(Paint()), Shown::SysInfo);
 }
 
+TEST_F(ItemTest, TheItemOpensOnTheFirstVisiblePage) {
+  SetBlock(u"Calendar", u"Visible", 0);
+  SetBlock(u"Launcher", u"Visible", 0);
+  Create();
+  EXPECT_EQ(PageShown(Paint()), Shown::SysInfo) << "the hidden pages are not drawn";
+  Tap(20, 80);
+  EXPECT_EQ(Launched(), std::vector<std::string>{kBattery}) << "the tap reaches the shown page";
+  pf::DestroyWindow(item);
+  listItem = pf::TODAYLISTITEM{};
+  SetBlock(u"SysInfo", u"Visible", 0);
+  Create();
+  shell.Reset();
+  EXPECT_EQ(PageShown(Paint()), Shown::Neither);
+  Tap(100, 80);
+  EXPECT_TRUE(shell.Starts().empty()) << "with every page hidden, no page answers a tap";
+}
+
 TEST_F(ItemTest, ASinglePageNeitherSlidesNorChanges) {
   SetBlock(u"Launcher", u"Visible", 0);
   SetBlock(u"SysInfo", u"Visible", 0);
