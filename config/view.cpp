@@ -30,15 +30,16 @@ void Show(const Control (&controls)[N]) {
 void Show(Control c) { ShowWindow(Ctl(c), SW_SHOW); }
 void Enable(Control c, bool enabled) { EnableWindow(Ctl(c), enabled ? 1 : 0); }
 
-// Moves the colour line to a new top, each control keeping its x; the label
-// sits two design pixels lower than the edits.
-void MoveColourLine(int y) {
+// Moves the colour line to a new top given in design pixels, each control
+// keeping its x; the label sits two design pixels lower than the edits, both
+// scaled from their design positions.
+void MoveColourLine(int designTop) {
   for (Control c : kColourLine) {
     RECT r;
     GetWindowRect(Ctl(c), &r);
     POINT corner{r.left, r.top};
     MapWindowPoints(WindowHandle{}, State().Main, &corner, 1);
-    int top = c == ColourLabel ? y + ScaleY(2) : y;
+    int top = ScaleY(c == ColourLabel ? designTop + 2 : designTop);
     SetWindowPos(Ctl(c), WindowHandle{}, corner.x, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   }
 }
@@ -49,11 +50,11 @@ void ShowEditor(int kind) {
     case FontRow:
       Show(kFontGroup);
       Show(kColourLine);
-      MoveColourLine(ScaleY(105));
+      MoveColourLine(105);
       break;
     case ColourRow:
       Show(kColourLine);
-      MoveColourLine(ScaleY(55));
+      MoveColourLine(55);
       break;
     case FormatRow:
       Show(FormatEdit);
@@ -118,8 +119,8 @@ void ShowPagesTab() {
 bool SwatchShown(RECT* rect, COLORREF* colour) {
   int editor = State().OpenEditor;
   if (!IsWindowVisible(Ctl(ColourLabel)) || (editor != FontRow && editor != ColourRow)) return false;
-  int top = ScaleY(editor == FontRow ? 105 : 55);
-  *rect = RECT{ScaleX(50), top, ScaleX(70), top + ScaleY(20)};
+  int designTop = editor == FontRow ? 105 : 55;
+  *rect = RECT{ScaleX(50), ScaleY(designTop), ScaleX(70), ScaleY(designTop + 20)};
   *colour = ReadColour();
   return true;
 }

@@ -98,6 +98,27 @@ TEST_F(ConfigTest, TheFontEditorMovesTheColourLineBelowItsChecks) {
   EXPECT_FALSE(cfg::SwatchShown(&swatch, &colour));
 }
 
+TEST_F(ConfigTest, TheColourLineIsPlacedFromItsDesignPositionsAt131Dpi) {
+  pf::host::HostScreen().SetScreenDpi(131, 131);
+  store().SetScreenSize(328, 437);
+  Start();
+  OpenPage(u"Информация");
+  Open("SysInfoList", 1);
+  EXPECT_EQ(Rect("RedEdit").top, 143);  // 105 * 131 / 96
+  EXPECT_EQ(Rect("BlueSpin").top, 143);
+  EXPECT_EQ(Rect("ColourLabel").top, 146) << "107 * 131 / 96, not 143 + 2";
+  pf::RECT swatch;
+  pf::COLORREF colour = 0;
+  ASSERT_TRUE(cfg::SwatchShown(&swatch, &colour));
+  EXPECT_EQ(swatch, (pf::RECT{68, 143, 95, 170}));
+  Cancel();
+  Cancel();
+  OpenPage(u"Календарь");
+  Open("CalendarList", 3);
+  EXPECT_EQ(Rect("GreenEdit").top, 75);  // 55 * 131 / 96
+  EXPECT_EQ(Rect("ColourLabel").top, 77);
+}
+
 TEST_F(ConfigTest, AFaceThatIsNotInstalledKeepsTheComboAsItWas) {
   SetText(u"Date", u"FontName1", u"Nowhere Sans");
   SetText(u"Date", u"FontName2", u"courier");
