@@ -3,7 +3,7 @@
 set -euo pipefail
 
 PACKAGES=(
-  g++ cmake make pkg-config
+  g++ clang libclang-rt-14-dev llvm cmake make pkg-config
   libgtest-dev googletest libbenchmark-dev
   libfreetype-dev libfontconfig-dev libpng-dev fontconfig
   mingw-w64 wine64 fonts-wine xvfb xauth

@@ -12,8 +12,6 @@ namespace {
 constexpr const char16_t* kTodayItemKey = u"Software\\Microsoft\\Today\\Items\\Ostrel";
 constexpr const char16_t* kRootKey = u"Software\\Vekta\\Ostrel";
 constexpr std::uint32_t kNumberBytes = 4;
-constexpr std::uint32_t kPathBytes = 520;
-constexpr std::uint32_t kFormatBytes = 200;
 
 std::int32_t LittleEndianInt(const std::uint8_t* bytes) {
   std::uint32_t v = static_cast<std::uint32_t>(bytes[0]) | (static_cast<std::uint32_t>(bytes[1]) << 8) |
