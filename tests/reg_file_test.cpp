@@ -6,10 +6,13 @@
 #include <cstdio>
 #include <fstream>
 
+#include "platform/host/reg_text.h"
 #include "platform/text.h"
 
 namespace pf::host {
 namespace {
+
+using regtext::TextBytes;
 
 const std::u16string kApp = u"Software\\Vekta\\Ostrel";
 const char16_t kV5[] = u"Windows Registry Editor Version 5.00\r\n\r\n";
@@ -45,8 +48,6 @@ void BuildSampleTree(MemoryRegistry& r) {
   r.SetValue(HKEY_CURRENT_USER, kApp, u"Qword", REG_QWORD, Bytes({1, 2, 3, 4, 5, 6, 7, 0x80}));
   r.SetValue(HKEY_CURRENT_USER, kApp, u"None", REG_NONE, {});
   r.SetValue(HKEY_CURRENT_USER, kApp, u"High type", 0x80000001u, Bytes({0xFF}));
-  r.SetValue(HKEY_CURRENT_USER, kApp, u"OddSizeText", REG_SZ, Bytes({'a', 0, 'b'}));
-  r.SetValue(HKEY_CURRENT_USER, kApp, u"NoTerminator", REG_SZ, Units(u"ab"));
   r.SetValue(HKEY_CURRENT_USER, kApp, u"EmbeddedNul", REG_SZ, Units({u"a\0b\0", 4}));
   r.SetValue(HKEY_CURRENT_USER, kApp, u"TwoLines", REG_SZ, Units({u"a\r\nb\0", 5}));
   r.SetValue(HKEY_CURRENT_USER, kApp, u"EmptySz", REG_SZ, {});
@@ -88,8 +89,7 @@ TEST(RegFileRoundTrip, ExportIsReadableAndKeepsEveryByteOfOddValues) {
            "\"Quote \\\"and\\\" back\\\\slash\"=\"C:\\\\Program \\\"x\\\"\\\\\"\n",
            "\"Number\"=dword:0000000a\n", "\"Negative\"=dword:fffffffe\n", "\"EmptyBinary\"=hex:\n",
            "\"Qword\"=hex(b):01,02,03,04,05,06,07,80\n", "\"None\"=hex(0):\n",
-           "\"High type\"=hex(80000001):ff\n", "\"OddSizeText\"=hex(1):61,00,62\n",
-           "\"NoTerminator\"=hex(1):61,00,62,00\n",
+           "\"High type\"=hex(80000001):ff\n", "\"TwoLines\"=\"a\\r\\nb\"\n",
            "\"EmbeddedNul\"=hex(1):61,00,00,00,62,00,00,00\n", "\"EmptySz\"=hex(1):\n",
            "\"ShortDword\"=hex(4):01,02,03\n",
            "[HKEY_CURRENT_USER\\Software\\Пустой]\n\n", "[HKEY_CLASSES_ROOT\\  spaced key  ]\n",
@@ -109,20 +109,47 @@ TEST(RegFileRoundTrip, NamesThatCannotBeWrittenFailTheExport) {
   for (bool keyName : {true, false}) {
     MemoryRegistry r;
     if (keyName) r.CreateKey(HKEY_CURRENT_USER, u"Soft\nware");
-    else r.SetDword(HKEY_CURRENT_USER, u"Software", u"two\r\nlines", 1);
+    else r.SetDword(HKEY_CURRENT_USER, u"Software", std::u16string(u"nul\0name", 8), 1);
     std::u16string text = u"unchanged";
     std::string error;
     EXPECT_FALSE(ExportRegText(r, &text, &error));
-    EXPECT_NE(error.find("line break"), std::string::npos) << error;
+    EXPECT_NE(error.find(keyName ? "line break" : "NUL"), std::string::npos) << error;
     EXPECT_EQ(text, u"unchanged");
   }
+  MemoryRegistry lines;  // a value name may hold line breaks: they are escaped
+  lines.SetDword(HKEY_CURRENT_USER, u"Software", u"two\r\nlines", 1);
+  MemoryRegistry copy;
+  std::string error;
+  ASSERT_TRUE(ImportRegText(copy, Export(lines), "n.reg", &error)) << error;
+  EXPECT_TRUE(copy.SameTree(lines));
+}
+
+// A REG_SZ no file can hold: one without its terminator gains it, one of an
+// odd number of bytes is reported and left out, as the platform's editor
+// reads what the export writes for them.
+TEST(RegFileRoundTrip, TextsNoFileCanHoldChangeOnTheWayBack) {
+  MemoryRegistry r;
+  r.SetValue(HKEY_CURRENT_USER, kApp, u"OddSizeText", REG_SZ, Bytes({'a', 0, 'b'}));
+  r.SetValue(HKEY_CURRENT_USER, kApp, u"NoTerminator", REG_SZ, Units(u"ab"));
+  std::string text = ToUtf8(Export(r));
+  EXPECT_NE(text.find("\"OddSizeText\"=hex(1):61,00,62\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("\"NoTerminator\"=hex(1):61,00,62,00\n"), std::string::npos) << text;
+  MemoryRegistry copy;
+  std::string error;
+  std::vector<std::string> reports;
+  ASSERT_TRUE(ImportRegText(copy, FromUtf8(text), "t.reg", &error, {}, &reports)) << error;
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_EQ(reports[0], "t.reg:8: text data of an odd number of bytes (hex(1) holds whole UTF-16 "
+                        "characters here)");
+  EXPECT_EQ(copy.GetValue(HKEY_CURRENT_USER, kApp, u"OddSizeText"), nullptr);
+  EXPECT_EQ(copy.GetValue(HKEY_CURRENT_USER, kApp, u"NoTerminator")->data, Units({u"ab\0", 3}));
 }
 
 TEST(RegFileImport, StoresExactlyTheBytesOfEachNotation) {
   MemoryRegistry r;
   std::string error;
   std::u16string text = std::u16string(kV5) +
-      u"; comment\r\n\r\n  [HKCU\\Software\\Vekta\\Ostrel]  \r\n"
+      u"; comment\r\n\r\n  [HKEY_CURRENT_USER\\Software\\Vekta\\Ostrel]  \r\n"
       u"@=\"x\"\r\n\"S\"=\"a\\\\b\\\"c\"\r\n\"E\"=\"\"\r\n\"D\" = dword:0000000A\r\n"
       u"\"B\"=hex:01,ff,\\\r\n      7f\r\n\"X\"=hex(2):25,00,\\\r\n\t00,\\ \r\n  00\r\n"
       u"\"M\"=hex(7):61,00,00,00,00,00\r\n\"Q\"=hex(b):01,00,00,00,00,00,00,00\r\n"
@@ -177,59 +204,88 @@ TEST(RegFileImport, ReadsUtf16Utf8AndRegedit4Files) {
   }
 }
 
-TEST(RegFileImport, RejectsMalformedInputAtItsLineAndAppliesNothing) {
+RegImportOptions Strict() {
+  RegImportOptions options;
+  options.strict = true;
+  return options;
+}
+
+TEST(RegFileImport, StrictRefusesAtTheFirstReportedLineAndAppliesNothing) {
   // Lines 3 and 4 would change the registry if anything were applied.
   const std::u16string good = std::u16string(kV5) +
       u"[-HKEY_CURRENT_USER\\Software\\Vekta]\r\n[HKEY_CLASSES_ROOT\\New]\r\n\"v\"=dword:1\r\n";
   struct Case { std::u16string text; const char* where; const char* what; };
   const Case cases[] = {
-      {good + u"\"a\"=qword:1\r\n", "m.reg:6: ", "unknown value type"},
+      {good + u"\"a\"=qword:1\r\n", "m.reg:6: ", "unknown value type \"qword\""},
+      {good + u"\"a\"=DWORD:1\r\n", "m.reg:6: ", "read in lower case only"},
       {good + u"\"a\"=hex(zz):01\r\n", "m.reg:6: ", "unknown value type"},
-      {good + u"\"a\"=hex:01,2g\r\n", "m.reg:6: ", "bad hex byte \"2g\""},
-      {good + u"\"a\"=hex:01,,02\r\n", "m.reg:6: ", "bad hex byte"},
-      {good + u"\"a\"=hex:01,\\\r\n  02,\\\r\n  123\r\n", "m.reg:8: ", "bad hex byte \"123\""},
-      {good + u"\"a\"=hex:01,\\\r\n", "m.reg:6: ", "truncated"},
+      {good + u"\"a\"=hex:01,2g\r\n", "m.reg:6: ", "bad hex list \"01,2g\""},
+      {good + u"\"a\"=hex:01,,02\r\n", "m.reg:6: ", "bad hex list"},
+      {good + u"\"a\"=hex:01 ,02\r\n", "m.reg:6: ", "bad hex list"},
+      {good + u"\"a\"=hex:01,\\\r\n  02,\\\r\n  123\r\n", "m.reg:8: ",
+       "bad hex list \"123\" (the value of line 6 is skipped)"},
+      {good + u"\"a\"=hex:01,\\\r\n\"b\"=\"x\"\r\n", "m.reg:7: ", "continuation expected"},
       {good + u"\"a\"=\"abc\r\n", "m.reg:6: ", "unterminated string"},
       {good + u"\"abc=dword:1\r\n", "m.reg:6: ", "unterminated string"},
-      {good + u"\"a\"=\"C:\\temp\"\r\n", "m.reg:6: ", "unknown escape"},
+      {good + u"\"a\"=\"x\\0y\"\r\n", "m.reg:6: ", "holding \\0"},
+      {good + u"\"a\"=\"C:\\temp\"\r\n", "m.reg:6: ", "unknown escape \"\\t\" read as \"t\""},
       {good + u"\"a\"=\"b\" c\r\n", "m.reg:6: ", "after the closing quote"},
       {good + u"\"a\" dword:1\r\n", "m.reg:6: ", "missing '='"},
       {good + u"\"a\"=dword:123456789\r\n", "m.reg:6: ", "bad dword"},
+      {good + u"\"a\"=dword:0x10\r\n", "m.reg:6: ", "bad dword"},
       {good + u"\"a\"=dword:\r\n", "m.reg:6: ", "bad dword"},
+      {good + u"\"a\"=- x\r\n", "m.reg:6: ", "text after '-'"},
       {good + u"[HKEY_NOWHERE\\Software]\r\n", "m.reg:6: ", "unknown root key \"HKEY_NOWHERE\""},
+      {good + u"[HKCU\\Software]\r\n", "m.reg:6: ", "unknown root key \"HKCU\""},
+      {good + u"[HKEY_CURRENT_CONFIG\\x]\r\n", "m.reg:6: ", "not kept by this registry"},
       {good + u"[HKEY_CURRENT_USER\\Software\r\n", "m.reg:6: ", "missing ']'"},
-      {good + u"[HKCU\\a] b\r\n", "m.reg:6: ", "after ']'"},
-      {good + u"[-HKCU]\r\n", "m.reg:6: ", "root key cannot be deleted"},
-      {good + u"[-HKCU\\x]\r\n\"a\"=dword:1\r\n", "m.reg:7: ", "deleted key"},
-      {good + u"value=1\r\n", "m.reg:6: ", "unrecognised line"},
-      {u"Windows Registry Editor Version 5.00\r\n\"a\"=dword:1\r\n", "m.reg:2: ", "before any key"},
-      {u"\r\n[HKEY_CURRENT_USER\\x]\r\n", "m.reg:2: ", "missing header"},
+      {good + u"[ HKEY_CURRENT_USER\\Software]\r\n", "m.reg:6: ", "blank after '['"},
+      {good + u"[HKEY_CURRENT_USER\\a] b\r\n", "m.reg:6: ", "text after ']' is ignored: \" b\""},
+      {good + u"[-HKEY_CURRENT_USER]\r\n", "m.reg:6: ", "root key cannot be deleted"},
+      {good + u"[-HKEY_CURRENT_USER\\x]\r\n\"a\"=dword:1\r\n", "m.reg:7: ", "no key is open"},
+      {good + u"value=1\r\n", "m.reg:6: ", "unrecognised line \"value=1\""},
+      {good + std::u16string(u"\"a\"=\"\0\"\r\n", 8), "m.reg:6: ", "NUL character"},
+      {u"Windows Registry Editor Version 5.00\r\n\"a\"=dword:1\r\n", "m.reg:2: ", "no key is open"},
+      {u"\r\nWindows Registry Editor Version 5.00\r\n", "m.reg:1: ", "missing header"},
+      {u"REGEDIT4 \r\n", "m.reg:1: ", "missing header"},
+      {u"REGEDIT\r\n", "m.reg:1: ", "oldest format"},
       {u"Windows Registry Editor Version 4.00\r\n", "m.reg:1: ", "missing header"},
-      {u"", "m.reg:1: ", "missing header"},
+      {u"", "m.reg:1: ", "missing header (empty file)"},
   };
   for (const Case& c : cases) {
     MemoryRegistry r, untouched;
     BuildSampleTree(r);
     BuildSampleTree(untouched);
     std::string error;
-    EXPECT_FALSE(ImportRegText(r, c.text, "m.reg", &error)) << ToUtf8(c.text);
+    EXPECT_FALSE(ImportRegText(r, c.text, "m.reg", &error, Strict())) << ToUtf8(c.text);
     EXPECT_EQ(error.rfind(c.where, 0), 0u) << error;
     EXPECT_NE(error.find(c.what), std::string::npos) << error;
     EXPECT_TRUE(r.SameTree(untouched)) << ToUtf8(c.text);
   }
 }
 
-TEST(RegFileImport, RejectsBrokenEncodingsAtTheirLine) {
-  std::string oddUtf16 = EncodeRegText(u"REGEDIT4\n[HKCU\\x]\n", RegEncoding::Utf16) + "\x41";
-  std::string badUtf8 = "REGEDIT4\r\n[HKCU\\x]\r\n\"a\"=\"\xD0\x20\"\r\n";
-  for (const auto& [bytes, expected] : {std::pair{oddUtf16, "b.reg:3: truncated file"},
-                                        std::pair{badUtf8, "b.reg:3: text is neither"}}) {
-    MemoryRegistry r;
-    std::string error;
-    EXPECT_FALSE(ImportRegBytes(r, bytes, "b.reg", &error));
-    EXPECT_EQ(error.rfind(expected, 0), 0u) << error;
-    EXPECT_EQ(r.FindKey(HKEY_CURRENT_USER, u"x"), nullptr);
+TEST(RegFileImport, OddUtf16AndInvalidUtf8AreReadAsTheEditorReadsThem) {
+  std::string oddUtf16 = EncodeRegText(u"REGEDIT4\n[HKEY_CURRENT_USER\\x]\n", RegEncoding::Utf16) + "\x41";
+  MemoryRegistry r;
+  std::string error;
+  EXPECT_FALSE(ImportRegBytes(r, oddUtf16, "b.reg", &error, Strict()));
+  EXPECT_EQ(error, "b.reg:3: odd number of bytes in UTF-16 text: the last byte is ignored");
+  std::vector<std::string> reports;
+  EXPECT_TRUE(ImportRegBytes(r, oddUtf16, "b.reg", &error, {}, &reports));
+  EXPECT_EQ(reports, std::vector<std::string>{error});
+  EXPECT_NE(r.FindKey(HKEY_CURRENT_USER, u"x"), nullptr);
+  // Not UTF-8: the ANSI code page, 1251 unless told otherwise.
+  std::string cp1251 = "REGEDIT4\r\n[HKEY_CURRENT_USER\\x]\r\n\"a\"=\"\xD0\x20\xE9\"\r\n";
+  for (auto [codePage, text] : {std::pair{1251, u"Р й"}, std::pair{1252, u"Ð é"}}) {
+    RegImportOptions options;
+    options.codePage = codePage;
+    ASSERT_TRUE(ImportRegBytes(r, cp1251, "c.reg", &error, options)) << error;
+    EXPECT_EQ(r.GetValue(HKEY_CURRENT_USER, u"x", u"a")->data, TextBytes(text));
   }
+  RegImportOptions unknown;
+  unknown.codePage = 866;
+  EXPECT_FALSE(ImportRegBytes(r, cp1251, "c.reg", &error, unknown));
+  EXPECT_EQ(error, "c.reg: unknown code page 866 (1250 to 1258 are known)");
 }
 
 TEST(RegFileFiles, ExportedFilesImportBackAndFileErrorsAreReported) {

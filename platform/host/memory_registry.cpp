@@ -1,71 +1,49 @@
 // In-memory registry: keys, typed values, handles and injectable failures.
 #include "platform/host/memory_registry.h"
 
-#include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace pf::host {
 
 namespace {
 
-std::vector<std::u16string> SplitPath(const std::u16string& path) {
-  std::vector<std::u16string> parts;
-  std::u16string part;
-  for (char16_t c : path) {
-    if (c == u'\\') {
-      if (!part.empty()) parts.push_back(part);
-      part.clear();
-    } else {
-      part.push_back(c);
-    }
+// Calls visit(part) for each non-empty backslash-separated name of path, in
+// order, until it returns false; returns whether every call returned true.
+template <typename Visit>
+bool ForEachPart(std::u16string_view path, Visit visit) {
+  std::size_t start = 0;
+  while (start < path.size()) {
+    std::size_t end = path.find(u'\\', start);
+    if (end == std::u16string_view::npos) end = path.size();
+    if (end > start && !visit(path.substr(start, end - start))) return false;
+    start = end + 1;
   }
-  if (!part.empty()) parts.push_back(part);
-  return parts;
+  return true;
 }
 
-std::u16string JoinPath(const std::u16string& base, const std::u16string& sub) {
+std::u16string JoinPath(const std::u16string& base, std::u16string_view sub) {
   std::u16string result = base;
-  for (const auto& part : SplitPath(sub)) {
+  ForEachPart(sub, [&result](std::u16string_view part) {
     result += u'\\';
     result += part;
-  }
+    return true;
+  });
   return result;
 }
 
-std::u16string Safe(const char16_t* text) { return text ? std::u16string(text) : std::u16string(); }
+std::u16string_view View(const char16_t* text) {
+  return text ? std::u16string_view(text) : std::u16string_view();
+}
 
 }  // namespace
-
-std::u16string FoldCase(const std::u16string& text) {
-  std::u16string folded = text;
-  for (char16_t& c : folded) {
-    if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c + 32);
-    else if (c >= 0x0410 && c <= 0x042F) c = static_cast<char16_t>(c + 32);
-    else if (c >= 0x0400 && c <= 0x040F) c = static_cast<char16_t>(c + 80);
-  }
-  return folded;
-}
-
-RegValue* RegNode::FindValue(const std::u16string& name) {
-  std::u16string folded = FoldCase(name);
-  for (auto& v : values) {
-    if (FoldCase(v.name) == folded) return &v;
-  }
-  return nullptr;
-}
-
-const RegValue* RegNode::FindValue(const std::u16string& name) const {
-  return const_cast<RegNode*>(this)->FindValue(name);
-}
 
 MemoryRegistry::MemoryRegistry() { Clear(); }
 
 void MemoryRegistry::Clear() {
   roots_.clear();
   for (KeyHandle root : kRoots) {
-    auto node = std::make_shared<RegNode>();
-    node->name = RootName(root);
-    roots_[static_cast<std::uintptr_t>(root)] = node;
+    roots_[static_cast<std::uintptr_t>(root)] = std::make_shared<RegNode>(RootName(root), 0);
   }
 }
 
@@ -80,17 +58,9 @@ const char16_t* MemoryRegistry::RootName(KeyHandle root) {
 }
 
 bool MemoryRegistry::ParseRootName(const std::u16string& name, KeyHandle* root) {
-  std::u16string n = FoldCase(name);
-  struct Alias { const char16_t* longName; const char16_t* shortName; KeyHandle key; };
-  static const Alias aliases[] = {
-      {u"hkey_classes_root", u"hkcr", HKEY_CLASSES_ROOT},
-      {u"hkey_current_user", u"hkcu", HKEY_CURRENT_USER},
-      {u"hkey_local_machine", u"hklm", HKEY_LOCAL_MACHINE},
-      {u"hkey_users", u"hku", HKEY_USERS},
-  };
-  for (const auto& a : aliases) {
-    if (n == a.longName || n == a.shortName) {
-      *root = a.key;
+  for (KeyHandle key : kRoots) {
+    if (FoldEqual()(name, RootName(key))) {
+      *root = key;
       return true;
     }
   }
@@ -109,50 +79,39 @@ RegNode* MemoryRegistry::FindKey(KeyHandle root, const std::u16string& path) {
   auto it = roots_.find(static_cast<std::uintptr_t>(root));
   if (it == roots_.end()) return nullptr;
   RegNode* node = it->second.get();
-  for (const auto& part : SplitPath(path)) {
-    auto child = node->children.find(FoldCase(part));
-    if (child == node->children.end()) return nullptr;
-    node = child->second.get();
-  }
+  ForEachPart(path, [&node](std::u16string_view part) {
+    node = node->FindChild(part);
+    return node != nullptr;
+  });
   return node;
 }
 
 RegNode& MemoryRegistry::CreateKey(KeyHandle root, const std::u16string& path) {
   RegNode* node = &RootNode(root);
-  for (const auto& part : SplitPath(path)) {
-    auto& slot = node->children[FoldCase(part)];
-    if (!slot) {
-      slot = std::make_shared<RegNode>();
-      slot->name = part;
-    }
-    node = slot.get();
-  }
+  ForEachPart(path, [&node](std::u16string_view part) {
+    node = node->Child(part).get();
+    return true;
+  });
   return *node;
 }
 
 bool MemoryRegistry::DeleteKey(KeyHandle root, const std::u16string& path) {
-  auto parts = SplitPath(path);
-  if (parts.empty()) return false;
-  std::u16string last = parts.back();
-  parts.pop_back();
-  std::u16string parentPath;
-  for (const auto& p : parts) parentPath += p + u"\\";
-  RegNode* parent = FindKey(root, parentPath);
+  std::size_t end = path.find_last_not_of(u'\\');
+  if (end == std::u16string::npos) return false;
+  std::size_t slash = path.rfind(u'\\', end);
+  std::size_t start = slash == std::u16string::npos ? 0 : slash + 1;
+  RegNode* parent = FindKey(root, path.substr(0, start));
   if (parent == nullptr) return false;
-  return parent->children.erase(FoldCase(last)) > 0;
+  auto it = parent->children.find(std::u16string_view(path).substr(start, end + 1 - start));
+  if (it == parent->children.end()) return false;
+  parent->children.erase(it);
+  return true;
 }
 
 void MemoryRegistry::SetValue(KeyHandle root, const std::u16string& path,
                               const std::u16string& name, std::uint32_t type,
                               std::vector<std::uint8_t> data) {
-  RegNode& node = CreateKey(root, path);
-  RegValue* value = node.FindValue(name);
-  if (value == nullptr) {
-    node.values.push_back(RegValue{name, type, {}});
-    value = &node.values.back();
-  }
-  value->type = type;
-  value->data = std::move(data);
+  CreateKey(root, path).SetValue(name, type, std::move(data));
 }
 
 void MemoryRegistry::SetDword(KeyHandle root, const std::u16string& path,
@@ -181,16 +140,27 @@ const RegValue* MemoryRegistry::GetValue(KeyHandle root, const std::u16string& p
 }
 
 namespace {
-bool SameNode(const RegNode& a, const RegNode& b) {
-  if (a.values.size() != b.values.size() || a.children.size() != b.children.size()) return false;
-  for (const auto& v : a.values) {
+bool SameValues(const RegNode& a, const RegNode& b) {
+  if (a.Values().size() != b.Values().size()) return false;
+  for (const auto& v : a.Values()) {
     const RegValue* w = b.FindValue(v.name);
     if (w == nullptr || w->type != v.type || w->data != v.data) return false;
   }
-  for (const auto& [folded, child] : a.children) {
-    auto it = b.children.find(folded);
-    if (it == b.children.end() || it->second->name != child->name) return false;
-    if (!SameNode(*child, *it->second)) return false;
+  return true;
+}
+
+// Compares two trees key by key with a list of pending pairs, not recursion.
+bool SameNode(const RegNode& first, const RegNode& second) {
+  std::vector<std::pair<const RegNode*, const RegNode*>> pending{{&first, &second}};
+  while (!pending.empty()) {
+    auto [a, b] = pending.back();
+    pending.pop_back();
+    if (a->children.size() != b->children.size() || !SameValues(*a, *b)) return false;
+    for (const auto& [name, child] : a->children) {
+      const RegNode* other = b->FindChild(name);
+      if (other == nullptr || other->name != child->name) return false;
+      pending.emplace_back(child.get(), other);
+    }
   }
   return true;
 }
@@ -203,27 +173,39 @@ bool MemoryRegistry::SameTree(const MemoryRegistry& other) const {
   return true;
 }
 
-const MemoryRegistry::OpenKey* MemoryRegistry::Resolve(KeyHandle key,
-                                                        std::u16string* fullPath) const {
+const MemoryRegistry::OpenKey* MemoryRegistry::Resolve(KeyHandle key) const {
   auto h = handles_.find(static_cast<std::uintptr_t>(key));
-  if (h != handles_.end()) {
-    *fullPath = h->second.path;
-    return &h->second;
-  }
-  return nullptr;
+  return h == handles_.end() ? nullptr : &h->second;
 }
 
-long MemoryRegistry::Fail(RegOp op, const std::u16string& path, const std::u16string& value) const {
-  return failure_ ? failure_(op, path, value) : ERROR_SUCCESS;
+// The node and full path that a root argument (a predefined root or an open
+// key) stands for.
+bool MemoryRegistry::ResolveBase(KeyHandle root, std::shared_ptr<RegNode>* node,
+                                 std::u16string* path) const {
+  auto r = roots_.find(static_cast<std::uintptr_t>(root));
+  if (r != roots_.end()) {
+    *node = r->second;
+    *path = RootName(root);
+    return true;
+  }
+  const OpenKey* open = Resolve(root);
+  if (open == nullptr) return false;
+  *node = open->node;
+  *path = open->path;
+  return true;
+}
+
+long MemoryRegistry::Fail(RegOp op, const std::u16string& path, std::u16string_view value) const {
+  return failure_ ? failure_(op, path, std::u16string(value)) : ERROR_SUCCESS;
 }
 
 void MemoryRegistry::Record(const char* op, const std::u16string& path,
-                            const std::u16string& value) {
+                            std::u16string_view value) {
   if (!journalEnabled_) return;
   std::u16string line;
   for (const char* p = op; *p; ++p) line.push_back(static_cast<char16_t>(*p));
   line += u" " + path;
-  if (!value.empty()) line += u" [" + value + u"]";
+  if (!value.empty()) line += u" [" + std::u16string(value) + u"]";
   journal_.push_back(line);
 }
 
@@ -234,34 +216,23 @@ KeyHandle MemoryRegistry::NewHandle(std::shared_ptr<RegNode> node, std::u16strin
   return static_cast<KeyHandle>(id);
 }
 
-namespace {
-// The node and full path that a root argument (a predefined root or an open
-// key) stands for.
-}  // namespace
-
 long MemoryRegistry::RegOpenKeyExW(KeyHandle root, const char16_t* subKey, std::uint32_t,
                                    std::uint32_t, KeyHandle* result) {
   if (result == nullptr) return ERROR_INVALID_PARAMETER;
-  std::shared_ptr<RegNode> base;
+  std::shared_ptr<RegNode> node;
   std::u16string basePath;
-  auto r = roots_.find(static_cast<std::uintptr_t>(root));
-  if (r != roots_.end()) {
-    base = r->second;
-    basePath = RootName(root);
-  } else {
-    const OpenKey* open = Resolve(root, &basePath);
-    if (open == nullptr) return ERROR_INVALID_HANDLE;
-    base = open->node;
-  }
-  std::u16string path = JoinPath(basePath, Safe(subKey));
+  if (!ResolveBase(root, &node, &basePath)) return ERROR_INVALID_HANDLE;
+  std::u16string path = JoinPath(basePath, View(subKey));
   Record("Open", path, u"");
   if (long failure = Fail(RegOp::Open, path, u"")) return failure;
-  std::shared_ptr<RegNode> node = base;
-  for (const auto& part : SplitPath(Safe(subKey))) {
-    auto child = node->children.find(FoldCase(part));
-    if (child == node->children.end()) return ERROR_FILE_NOT_FOUND;
+  if (long invalid = CheckKeyPath(View(subKey), node->depth)) return invalid;
+  bool found = ForEachPart(View(subKey), [&node](std::u16string_view part) {
+    auto child = node->children.find(part);
+    if (child == node->children.end()) return false;
     node = child->second;
-  }
+    return true;
+  });
+  if (!found) return ERROR_FILE_NOT_FOUND;
   *result = NewHandle(node, path);
   return ERROR_SUCCESS;
 }
@@ -269,12 +240,11 @@ long MemoryRegistry::RegOpenKeyExW(KeyHandle root, const char16_t* subKey, std::
 long MemoryRegistry::RegQueryValueExW(KeyHandle key, const char16_t* name, std::uint32_t*,
                                       std::uint32_t* type, std::uint8_t* data,
                                       std::uint32_t* size) {
-  std::u16string path;
-  const OpenKey* open = Resolve(key, &path);
+  const OpenKey* open = Resolve(key);
   if (open == nullptr) return ERROR_INVALID_HANDLE;
-  Record("Query", path, Safe(name));
-  if (long failure = Fail(RegOp::Query, path, Safe(name))) return failure;
-  const RegValue* value = open->node->FindValue(Safe(name));
+  Record("Query", open->path, View(name));
+  if (long failure = Fail(RegOp::Query, open->path, View(name))) return failure;
+  const RegValue* value = open->node->FindValue(View(name));
   if (value == nullptr) return ERROR_FILE_NOT_FOUND;
   if (type != nullptr) *type = value->type;
   auto stored = static_cast<std::uint32_t>(value->data.size());
@@ -294,31 +264,20 @@ long MemoryRegistry::RegCreateKeyExW(KeyHandle root, const char16_t* subKey, std
                                      char16_t*, std::uint32_t, std::uint32_t, void*,
                                      KeyHandle* result, std::uint32_t* disposition) {
   if (result == nullptr) return ERROR_INVALID_PARAMETER;
-  std::shared_ptr<RegNode> base;
+  std::shared_ptr<RegNode> node;
   std::u16string basePath;
-  auto r = roots_.find(static_cast<std::uintptr_t>(root));
-  if (r != roots_.end()) {
-    base = r->second;
-    basePath = RootName(root);
-  } else {
-    const OpenKey* open = Resolve(root, &basePath);
-    if (open == nullptr) return ERROR_INVALID_HANDLE;
-    base = open->node;
-  }
-  std::u16string path = JoinPath(basePath, Safe(subKey));
+  if (!ResolveBase(root, &node, &basePath)) return ERROR_INVALID_HANDLE;
+  std::u16string path = JoinPath(basePath, View(subKey));
   Record("Create", path, u"");
   if (long failure = Fail(RegOp::Create, path, u"")) return failure;
-  std::shared_ptr<RegNode> node = base;
+  if (long invalid = CheckKeyPath(View(subKey), node->depth)) return invalid;
   bool created = false;
-  for (const auto& part : SplitPath(Safe(subKey))) {
-    auto& slot = node->children[FoldCase(part)];
-    if (!slot) {
-      slot = std::make_shared<RegNode>();
-      slot->name = part;
-      created = true;
-    }
-    node = slot;
-  }
+  ForEachPart(View(subKey), [&node, &created](std::u16string_view part) {
+    bool isNew = false;
+    node = node->Child(part, &isNew);
+    created = created || isNew;
+    return true;
+  });
   if (disposition != nullptr) *disposition = created ? REG_CREATED_NEW_KEY : REG_OPENED_EXISTING_KEY;
   *result = NewHandle(node, path);
   return ERROR_SUCCESS;
@@ -327,35 +286,22 @@ long MemoryRegistry::RegCreateKeyExW(KeyHandle root, const char16_t* subKey, std
 long MemoryRegistry::RegSetValueExW(KeyHandle key, const char16_t* name, std::uint32_t,
                                     std::uint32_t type, const std::uint8_t* data,
                                     std::uint32_t size) {
-  std::u16string path;
-  const OpenKey* open = Resolve(key, &path);
+  const OpenKey* open = Resolve(key);
   if (open == nullptr) return ERROR_INVALID_HANDLE;
-  Record("Set", path, Safe(name));
-  if (long failure = Fail(RegOp::Set, path, Safe(name))) return failure;
+  Record("Set", open->path, View(name));
+  if (long failure = Fail(RegOp::Set, open->path, View(name))) return failure;
   if (data == nullptr && size > 0) return ERROR_INVALID_PARAMETER;
-  RegValue* value = open->node->FindValue(Safe(name));
-  if (value == nullptr) {
-    open->node->values.push_back(RegValue{Safe(name), type, {}});
-    value = &open->node->values.back();
-  }
-  value->type = type;
-  value->data.assign(data, data + size);
+  if (View(name).size() > kMaxValueNameLength) return ERROR_INVALID_PARAMETER;
+  open->node->SetValue(View(name), type, std::vector<std::uint8_t>(data, data + size));
   return ERROR_SUCCESS;
 }
 
 long MemoryRegistry::RegDeleteValueW(KeyHandle key, const char16_t* name) {
-  std::u16string path;
-  const OpenKey* open = Resolve(key, &path);
+  const OpenKey* open = Resolve(key);
   if (open == nullptr) return ERROR_INVALID_HANDLE;
-  Record("Delete", path, Safe(name));
-  if (long failure = Fail(RegOp::DeleteValue, path, Safe(name))) return failure;
-  auto& values = open->node->values;
-  std::u16string folded = FoldCase(Safe(name));
-  auto it = std::find_if(values.begin(), values.end(),
-                         [&](const RegValue& v) { return FoldCase(v.name) == folded; });
-  if (it == values.end()) return ERROR_FILE_NOT_FOUND;
-  values.erase(it);
-  return ERROR_SUCCESS;
+  Record("Delete", open->path, View(name));
+  if (long failure = Fail(RegOp::DeleteValue, open->path, View(name))) return failure;
+  return open->node->RemoveValue(View(name)) ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
 }
 
 long MemoryRegistry::RegCloseKey(KeyHandle key) {

@@ -2,10 +2,14 @@
 #pragma once
 
 #include <cstdint>
+#include <cstddef>
 #include <functional>
+#include <list>
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/registry.h"
@@ -18,19 +22,63 @@ struct RegValue {
   std::vector<std::uint8_t> data;
 };
 
-struct RegNode {
-  std::u16string name;
-  // Children keyed by their case-folded name, so lookups ignore case and
-  // enumeration is in a stable, sorted order.
-  std::map<std::u16string, std::shared_ptr<RegNode>> children;
-  std::vector<RegValue> values;  // in the order they were first written
+// Lower-cases ASCII and Cyrillic letters, as the registry's name comparison does.
+char16_t FoldChar(char16_t c);
+std::u16string FoldCase(const std::u16string& text);
 
-  RegValue* FindValue(const std::u16string& name);
-  const RegValue* FindValue(const std::u16string& name) const;
+// Orders and hashes names as the registry compares them: ignoring case.
+struct FoldLess {
+  using is_transparent = void;
+  bool operator()(std::u16string_view a, std::u16string_view b) const;
+};
+struct FoldHash {
+  std::size_t operator()(std::u16string_view text) const;
+};
+struct FoldEqual {
+  bool operator()(std::u16string_view a, std::u16string_view b) const;
 };
 
-// Lower-cases ASCII and Cyrillic letters, as the registry's name comparison does.
-std::u16string FoldCase(const std::u16string& text);
+// The platform's limits on names and nesting; beyond them the registry
+// functions fail with ERROR_INVALID_PARAMETER.
+inline constexpr std::size_t kMaxKeyNameLength = 255;
+inline constexpr std::size_t kMaxValueNameLength = 16383;
+inline constexpr int kMaxKeyDepth = 512;
+
+// A key: its sub-keys in name order and its values in the order first written,
+// each found by name through an index (no scan, no allocation per lookup).
+// Destroying a key frees its sub-tree without recursion, however deep.
+class RegNode {
+ public:
+  using Children = std::map<std::u16string, std::shared_ptr<RegNode>, FoldLess>;
+
+  RegNode(std::u16string name, int depth) : name(std::move(name)), depth(depth) {}
+  RegNode(const RegNode&) = delete;
+  RegNode& operator=(const RegNode&) = delete;
+  ~RegNode();
+
+  const std::u16string name;
+  const int depth;  // 0 for a root key
+  Children children;
+
+  const std::list<RegValue>& Values() const { return values_; }
+  RegValue* FindValue(std::u16string_view name);
+  const RegValue* FindValue(std::u16string_view name) const;
+  // Creates the value (keeping the name as given) or replaces its type and data.
+  RegValue& SetValue(std::u16string_view name, std::uint32_t type, std::vector<std::uint8_t> data);
+  bool RemoveValue(std::u16string_view name);
+  RegNode* FindChild(std::u16string_view name) const;
+  // The sub-key of that name, created when missing (*created tells which).
+  std::shared_ptr<RegNode>& Child(std::u16string_view name, bool* created = nullptr);
+
+ private:
+  std::list<RegValue> values_;
+  std::unordered_map<std::u16string_view, std::list<RegValue>::iterator, FoldHash, FoldEqual> index_;
+};
+
+// ERROR_SUCCESS when every name of the backslash-separated path fits the
+// limits and the key it names lies at most kMaxKeyDepth levels below a root,
+// counting from a key baseDepth levels deep; otherwise ERROR_INVALID_PARAMETER.
+long CheckKeyPath(std::u16string_view path, int baseDepth);
 
 enum class RegOp { Open, Query, Create, Set, DeleteValue, Close };
 
@@ -60,7 +108,8 @@ class MemoryRegistry : public RegistryService {
   static constexpr KeyHandle kRoots[] = {HKEY_CLASSES_ROOT, HKEY_CURRENT_USER,
                                          HKEY_LOCAL_MACHINE, HKEY_USERS};
   static const char16_t* RootName(KeyHandle root);  // "HKEY_CURRENT_USER", ...
-  static bool ParseRootName(const std::u16string& name, KeyHandle* root);  // also HKCU, HKLM...
+  // The full name of a root, in any case ("hkey_current_user"); no abbreviations.
+  static bool ParseRootName(const std::u16string& name, KeyHandle* root);
   RegNode& RootNode(KeyHandle root);
   const RegNode& RootNode(KeyHandle root) const;
   RegNode* FindKey(KeyHandle root, const std::u16string& path);
@@ -88,9 +137,10 @@ class MemoryRegistry : public RegistryService {
     std::shared_ptr<RegNode> node;
     std::u16string path;  // full path with the root name, for hooks and the journal
   };
-  const OpenKey* Resolve(KeyHandle key, std::u16string* fullPath) const;
-  long Fail(RegOp op, const std::u16string& path, const std::u16string& value) const;
-  void Record(const char* op, const std::u16string& path, const std::u16string& value);
+  const OpenKey* Resolve(KeyHandle key) const;
+  bool ResolveBase(KeyHandle root, std::shared_ptr<RegNode>* node, std::u16string* path) const;
+  long Fail(RegOp op, const std::u16string& path, std::u16string_view value) const;
+  void Record(const char* op, const std::u16string& path, std::u16string_view value);
   KeyHandle NewHandle(std::shared_ptr<RegNode> node, std::u16string path);
 
   std::map<std::uintptr_t, std::shared_ptr<RegNode>> roots_;

@@ -17,13 +17,13 @@ using namespace regtext;
 // ---------------------------------------------------------------- export
 
 // A REG_SZ that a quoted string gives back exactly: whole UTF-16 units, one
-// terminator at the end and no other NUL, no line breaks.
+// terminator at the end and no other NUL.
 bool IsQuotableText(const std::vector<std::uint8_t>& data) {
   if (data.size() < 2 || data.size() % 2 != 0) return false;
   for (std::size_t i = 0; i < data.size(); i += 2) {
     char16_t c = static_cast<char16_t>(data[i] | (data[i + 1] << 8));
     bool last = i + 2 == data.size();
-    if ((c == 0) != last || c == u'\r' || c == u'\n') return false;
+    if ((c == 0) != last) return false;
   }
   return true;
 }
@@ -40,7 +40,8 @@ std::u16string Quoted(const std::u16string& text) {
   std::u16string result = u"\"";
   for (char16_t c : text) {
     if (c == u'\\' || c == u'"') result.push_back(u'\\');
-    result.push_back(c);
+    if (c == u'\r' || c == u'\n') result.push_back(u'\\');
+    result.push_back(c == u'\r' ? u'r' : c == u'\n' ? u'n' : c);
   }
   return result + u"\"";
 }
@@ -80,30 +81,42 @@ bool HasAny(const std::u16string& text, const std::u16string& forbidden) {
   return text.find_first_of(forbidden) != std::u16string::npos;
 }
 
-// Writes the key (when writeHeader) and its sub-keys, depth first.
-bool WriteKey(std::u16string* out, const std::u16string& path, const RegNode& node,
-              bool writeHeader, std::string* error) {
-  static const std::u16string kBreaks(u"\r\n\0", 3);
-  if (writeHeader) {
-    *out += u"[" + path + u"]\n";
-    for (const RegValue& value : node.values) {
-      if (HasAny(value.name, kBreaks)) {
-        SetError(error, "cannot export value \"" + ToUtf8(value.name) + "\" of " + ToUtf8(path) +
-                            ": its name holds a line break or NUL");
-        return false;
-      }
-      WriteValue(out, value);
-    }
-    *out += u"\n";
-  }
-  for (const auto& entry : node.children) {
-    const RegNode& child = *entry.second;
-    if (HasAny(child.name, kBreaks + u"\\") || child.name.empty()) {
-      SetError(error, "cannot export a key of " + ToUtf8(path) +
-                          ": its name is empty or holds a line break, NUL or backslash");
+bool WriteValues(std::u16string* out, const std::u16string& path, const RegNode& node,
+                 std::string* error) {
+  *out += u"[" + path + u"]\n";
+  for (const RegValue& value : node.Values()) {
+    if (value.name.find(u'\0') != std::u16string::npos) {
+      SetError(error, "cannot export value \"" + ToUtf8(value.name) + "\" of " + ToUtf8(path) +
+                          ": its name holds a NUL");
       return false;
     }
-    if (!WriteKey(out, path + u"\\" + child.name, child, true, error)) return false;
+    WriteValue(out, value);
+  }
+  *out += u"\n";
+  return true;
+}
+
+// Writes the key (when writeHeader) and its sub-keys, depth first, keeping the
+// keys still to write on a list rather than on the call stack.
+bool WriteTree(std::u16string* out, const std::u16string& rootPath, const RegNode& root,
+               bool writeHeader, std::string* error) {
+  static const std::u16string kForbidden(u"\r\n\0\\", 4);
+  std::vector<std::pair<std::u16string, const RegNode*>> pending{{rootPath, &root}};
+  bool header = writeHeader;
+  while (!pending.empty()) {
+    auto [path, node] = std::move(pending.back());
+    pending.pop_back();
+    if (header && !WriteValues(out, path, *node, error)) return false;
+    header = true;
+    for (auto it = node->children.rbegin(); it != node->children.rend(); ++it) {
+      const RegNode& child = *it->second;
+      if (HasAny(child.name, kForbidden) || child.name.empty()) {
+        SetError(error, "cannot export a key of " + ToUtf8(path) +
+                            ": its name is empty or holds a line break, NUL or backslash");
+        return false;
+      }
+      pending.emplace_back(path + u"\\" + child.name, &child);
+    }
   }
   return true;
 }
@@ -114,7 +127,7 @@ bool ExportRegText(const MemoryRegistry& registry, std::u16string* text, std::st
   std::u16string out = std::u16string(kHeaderV5) + u"\n\n";
   for (KeyHandle root : MemoryRegistry::kRoots) {
     const RegNode& node = registry.RootNode(root);
-    if (!WriteKey(&out, MemoryRegistry::RootName(root), node, !node.values.empty(), error)) {
+    if (!WriteTree(&out, MemoryRegistry::RootName(root), node, !node.Values().empty(), error)) {
       return false;
     }
   }

@@ -1,10 +1,14 @@
-// Import of `.reg` text into the host registry: parsing every line first, then applying.
+// Import of `.reg` files into the host registry: file reading, byte encodings, applying the parsed lines.
+#include <sys/stat.h>
+
 #include <fstream>
 #include <sstream>
 #include <utility>
 #include <vector>
 
+#include "platform/host/code_pages.h"
 #include "platform/host/reg_file.h"
+#include "platform/host/reg_parse.h"
 #include "platform/host/reg_text.h"
 #include "platform/text.h"
 
@@ -13,213 +17,6 @@ namespace pf::host {
 namespace {
 
 using namespace regtext;
-
-// ---------------------------------------------------------------- parsing
-
-struct RegOperation {
-  enum class Kind { CreateKey, DeleteKey, SetValue, DeleteValue };
-  Kind kind = Kind::CreateKey;
-  KeyHandle root{};
-  std::u16string path;
-  std::u16string name;
-  std::uint32_t type = REG_NONE;
-  std::vector<std::uint8_t> data;
-};
-
-struct ParseError {
-  int line;
-  std::string what;
-};
-
-// Turns the lines of a `.reg` text into the operations they stand for, or
-// throws ParseError at the first malformed line.
-class RegParser {
- public:
-  explicit RegParser(const std::u16string& text) : lines_(SplitLines(text)) {}
-
-  std::vector<RegOperation> Parse() {
-    ParseHeader();
-    for (++index_; index_ < lines_.size(); ++index_) ParseLine(Trim(lines_[index_]));
-    return std::move(operations_);
-  }
-
- private:
-  int LineNumber() const { return static_cast<int>(index_) + 1; }
-  [[noreturn]] void Fail(std::string what) const {
-    throw ParseError{LineNumber(), std::move(what)};
-  }
-
-  void ParseHeader() {
-    while (index_ < lines_.size() && Trim(lines_[index_]).empty()) ++index_;
-    if (index_ == lines_.size()) {
-      index_ = 0;
-      Fail("missing header (empty file)");
-    }
-    std::u16string header = Trim(lines_[index_]);
-    if (header != kHeaderV5 && header != kHeaderV4) {
-      Fail("missing header: expected \"Windows Registry Editor Version 5.00\" or \"REGEDIT4\"");
-    }
-  }
-
-  void ParseLine(const std::u16string& line) {
-    if (line.empty() || line[0] == u';') return;
-    if (line[0] == u'[') return ParseKeyLine(line);
-    if (line[0] == u'"' || line[0] == u'@') return ParseValueLine(line);
-    Fail("unrecognised line \"" + ToUtf8(line) + "\"");
-  }
-
-  // [root\path] creates the key, [-root\path] deletes it with its sub-keys.
-  // The name ends at the last ']', so key names may hold brackets.
-  void ParseKeyLine(const std::u16string& line) {
-    std::size_t close = line.rfind(u']');
-    if (close == std::u16string::npos) Fail("missing ']' after the key name");
-    if (close + 1 != line.size()) Fail("unexpected text after ']'");
-    bool remove = line.size() > 1 && line[1] == u'-';
-    std::size_t start = remove ? 2 : 1;
-    std::u16string full = line.substr(start, close - start);
-    std::size_t slash = full.find(u'\\');
-    std::u16string rootName = full.substr(0, slash);
-    std::u16string path = slash == std::u16string::npos ? u"" : full.substr(slash + 1);
-    KeyHandle root{};
-    if (!MemoryRegistry::ParseRootName(rootName, &root)) {
-      Fail("unknown root key \"" + ToUtf8(rootName) + "\"");
-    }
-    if (remove && path.find_first_not_of(u'\\') == std::u16string::npos) {
-      Fail("a root key cannot be deleted");
-    }
-    RegOperation op;
-    op.kind = remove ? RegOperation::Kind::DeleteKey : RegOperation::Kind::CreateKey;
-    op.root = root;
-    op.path = path;
-    operations_.push_back(std::move(op));
-    haveKey_ = true;
-    keyDeleted_ = remove;
-    root_ = root;
-    path_ = path;
-  }
-
-  // "name"=<data> or @=<data>.
-  void ParseValueLine(const std::u16string& line) {
-    if (!haveKey_) Fail("value line before any key");
-    if (keyDeleted_) Fail("value line in the section of a deleted key");
-    std::size_t pos = 1;
-    std::u16string name = line[0] == u'@' ? u"" : ReadQuoted(line, &pos);
-    while (pos < line.size() && IsBlank(line[pos])) ++pos;
-    if (pos == line.size() || line[pos] != u'=') Fail("missing '=' after the value name");
-    RegOperation op;
-    op.kind = RegOperation::Kind::SetValue;
-    op.root = root_;
-    op.path = path_;
-    op.name = std::move(name);
-    ParseData(Trim(line.substr(pos + 1)), &op);
-    operations_.push_back(std::move(op));
-  }
-
-  void ParseData(const std::u16string& spec, RegOperation* op) {
-    if (spec == u"-") {
-      op->kind = RegOperation::Kind::DeleteValue;
-    } else if (!spec.empty() && spec[0] == u'"') {
-      std::size_t pos = 1;
-      std::u16string text = ReadQuoted(spec, &pos);
-      if (pos != spec.size()) Fail("unexpected text after the closing quote");
-      op->type = REG_SZ;
-      op->data = TextBytes(text);
-    } else if (StartsWithNoCase(spec, u"dword:")) {
-      std::uint32_t value = 0;
-      if (!ParseHexNumber(Trim(spec.substr(6)), 8, &value)) {
-        Fail("bad dword value \"" + ToUtf8(spec.substr(6)) + "\" (1 to 8 hex digits expected)");
-      }
-      op->type = REG_DWORD;
-      op->data = {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
-                  static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};
-    } else {
-      std::size_t colon = spec.find(u':');
-      if (colon == std::u16string::npos || !ParseHexType(spec.substr(0, colon), &op->type)) {
-        Fail("unknown value type \"" + ToUtf8(spec.substr(0, colon)) + "\"");
-      }
-      op->data = ParseHexList(spec.substr(colon + 1));
-    }
-  }
-
-  // "hex" is REG_BINARY; "hex(N)" is type N, N in hex.
-  static bool ParseHexType(const std::u16string& word, std::uint32_t* type) {
-    if (FoldCase(word) == u"hex") {
-      *type = REG_BINARY;
-      return true;
-    }
-    if (!StartsWithNoCase(word, u"hex(") || word.back() != u')') return false;
-    return ParseHexNumber(word.substr(4, word.size() - 5), 8, type);
-  }
-
-  // A quoted string starting at text[*pos - 1] == '"', with the escapes \\ and
-  // \"; *pos ends just past the closing quote.
-  std::u16string ReadQuoted(const std::u16string& text, std::size_t* pos) const {
-    std::u16string result;
-    for (std::size_t i = *pos; i < text.size(); ++i) {
-      if (text[i] == u'"') {
-        *pos = i + 1;
-        return result;
-      }
-      if (text[i] == u'\\') {
-        if (++i == text.size()) break;
-        if (text[i] != u'\\' && text[i] != u'"') {
-          Fail("unknown escape \"\\" + ToUtf8(text.substr(i, 1)) + "\" in a quoted string");
-        }
-      }
-      result.push_back(text[i]);
-    }
-    Fail("unterminated string");
-  }
-
-  // Comma-separated hex bytes. A line ending in '\' continues on the next
-  // line, whose leading blanks are ignored. The list may be empty and may end
-  // with one comma. Errors name the line holding the bad byte.
-  std::vector<std::uint8_t> ParseHexList(std::u16string rest) {
-    std::vector<std::uint8_t> bytes;
-    std::u16string token;
-    for (;;) {
-      bool continues = !rest.empty() && rest.back() == u'\\';
-      if (continues) rest.pop_back();
-      for (char16_t c : rest) {
-        if (c != u',') {
-          token.push_back(c);
-          continue;
-        }
-        bytes.push_back(HexByte(token));
-        token.clear();
-      }
-      if (!continues) break;
-      if (index_ + 1 == lines_.size()) {
-        Fail("truncated file: the value continues past the last line");
-      }
-      ++index_;
-      rest = Trim(lines_[index_]);
-    }
-    if (!Trim(token).empty()) bytes.push_back(HexByte(token));
-    return bytes;
-  }
-
-  std::uint8_t HexByte(const std::u16string& token) const {
-    std::uint32_t value = 0;
-    std::u16string digits = Trim(token);
-    if (!ParseHexNumber(digits, 2, &value)) Fail("bad hex byte \"" + ToUtf8(digits) + "\"");
-    return static_cast<std::uint8_t>(value);
-  }
-
-  std::vector<std::u16string> lines_;
-  std::size_t index_ = 0;
-  std::vector<RegOperation> operations_;
-  bool haveKey_ = false;
-  bool keyDeleted_ = false;
-  KeyHandle root_{};
-  std::u16string path_;
-};
-
-void RemoveValue(RegNode& node, const std::u16string& name) {
-  if (const RegValue* value = node.FindValue(name)) {
-    node.values.erase(node.values.begin() + (value - node.values.data()));
-  }
-}
 
 void Apply(MemoryRegistry& registry, RegOperation& op) {
   switch (op.kind) {
@@ -233,18 +30,21 @@ void Apply(MemoryRegistry& registry, RegOperation& op) {
       registry.SetValue(op.root, op.path, op.name, op.type, std::move(op.data));
       break;
     case RegOperation::Kind::DeleteValue:
-      if (RegNode* node = registry.FindKey(op.root, op.path)) RemoveValue(*node, op.name);
+      if (RegNode* node = registry.FindKey(op.root, op.path)) node->RemoveValue(op.name);
       break;
   }
 }
 
-// ---------------------------------------------------------------- file encodings
+// A file's text and how its bytes were read.
+struct DecodedText {
+  std::u16string text;
+  RegTextSource source = RegTextSource::Utf8;
+  std::vector<RegLineReport> reports;
+};
 
 // The number of the line on which text ends.
-int LastLineNumber(const std::u16string& text) {
-  int line = 1;
-  for (char16_t c : text) line += c == u'\n' ? 1 : 0;
-  return line;
+int LastLineNumber(std::u16string_view text) {
+  return static_cast<int>(SplitLines(text).size()) + (text.empty() || text.back() == u'\n' || text.back() == u'\r' ? 1 : 0);
 }
 
 std::u16string DecodeUtf16(const std::string& bytes, std::size_t start, bool bigEndian) {
@@ -257,74 +57,109 @@ std::u16string DecodeUtf16(const std::string& bytes, std::size_t start, bool big
   return text;
 }
 
-// Offset of the first byte that does not start a well-formed UTF-8 sequence,
-// or npos.
-std::size_t FirstInvalidUtf8(const std::string& bytes) {
+bool IsValidUtf8(const std::string& bytes) {
   std::size_t i = 0;
   while (i < bytes.size()) {
     auto lead = static_cast<std::uint8_t>(bytes[i]);
     int extra = lead < 0x80 ? 0 : (lead & 0xE0) == 0xC0 ? 1 : (lead & 0xF0) == 0xE0 ? 2
               : (lead & 0xF8) == 0xF0 ? 3 : -1;
-    if (extra < 0 || lead == 0xC0 || lead == 0xC1) return i;
+    if (extra < 0 || lead == 0xC0 || lead == 0xC1 || lead > 0xF4) return false;
     for (std::size_t k = i + 1; k <= i + extra; ++k) {
-      if (k >= bytes.size() || (static_cast<std::uint8_t>(bytes[k]) & 0xC0) != 0x80) return i;
+      if (k >= bytes.size() || (static_cast<std::uint8_t>(bytes[k]) & 0xC0) != 0x80) return false;
     }
     i += static_cast<std::size_t>(extra) + 1;
   }
-  return std::string::npos;
+  return true;
 }
 
 bool StartsWithBytes(const std::string& bytes, const char* prefix) {
   return bytes.compare(0, std::char_traits<char>::length(prefix), prefix) == 0;
 }
 
-bool DecodeRegBytes(const std::string& bytes, const std::string& source, std::u16string* text,
-                    std::string* error) {
+DecodedText DecodeRegBytes(const std::string& bytes, int codePage) {
+  DecodedText decoded;
   bool littleEndian = StartsWithBytes(bytes, "\xFF\xFE");
   if (littleEndian || StartsWithBytes(bytes, "\xFE\xFF")) {
-    *text = DecodeUtf16(bytes, 2, !littleEndian);
+    decoded.text = DecodeUtf16(bytes, 2, !littleEndian);
+    decoded.source = RegTextSource::Utf16;
     if (bytes.size() % 2 != 0) {
-      SetError(error, Located(source, LastLineNumber(*text),
-                              "truncated file: odd number of bytes in UTF-16 text"));
-      return false;
+      decoded.reports.push_back({LastLineNumber(decoded.text), "odd number of bytes in UTF-16 text: "
+                                                               "the last byte is ignored"});
     }
-    return true;
+    return decoded;
   }
-  std::string utf8 = StartsWithBytes(bytes, "\xEF\xBB\xBF") ? bytes.substr(3) : bytes;
-  std::size_t bad = FirstInvalidUtf8(utf8);
-  if (bad != std::string::npos) {
-    SetError(error, Located(source, LastLineNumber(FromUtf8(utf8.substr(0, bad))),
-                            "text is neither UTF-16 with a byte-order mark nor valid UTF-8"));
+  bool bom = StartsWithBytes(bytes, "\xEF\xBB\xBF");
+  std::string body = bom ? bytes.substr(3) : bytes;
+  if (IsValidUtf8(body)) {
+    decoded.text = FromUtf8(body);
+    return decoded;
+  }
+  decoded.text = DecodeCodePage(codePage, body);
+  decoded.source = RegTextSource::Ansi;
+  if (bom) {
+    decoded.reports.push_back({1, "not valid UTF-8 after its UTF-8 byte-order mark: read in code page " +
+                                      std::to_string(codePage)});
+  }
+  return decoded;
+}
+
+bool ImportDecoded(MemoryRegistry& registry, const DecodedText& decoded, const std::string& source,
+                   std::string* error, const RegImportOptions& options,
+                   std::vector<std::string>* reports) {
+  if (!IsKnownCodePage(options.codePage)) {
+    SetError(error, source + ": unknown code page " + std::to_string(options.codePage) +
+                        " (1250 to 1258 are known)");
     return false;
   }
-  *text = FromUtf8(utf8);
+  std::u16string_view text = decoded.text;
+  if (!text.empty() && text[0] == 0xFEFF) text.remove_prefix(1);
+  RegParseResult parsed = ParseRegText(text, decoded.source, options.codePage);
+  if (!parsed.headerOk) {
+    SetError(error, Located(source, parsed.headerError.line, parsed.headerError.what));
+    return false;
+  }
+  std::vector<RegLineReport> all = decoded.reports;
+  all.insert(all.end(), parsed.reports.begin(), parsed.reports.end());
+  if (options.strict && !all.empty()) {
+    SetError(error, Located(source, all[0].line, all[0].what));
+    return false;
+  }
+  for (RegOperation& op : parsed.operations) Apply(registry, op);
+  if (reports != nullptr) {
+    for (const RegLineReport& report : all) reports->push_back(Located(source, report.line, report.what));
+  }
   return true;
 }
 
 }  // namespace
 
 bool ImportRegText(MemoryRegistry& registry, const std::u16string& text,
-                   const std::string& sourceName, std::string* error) {
-  bool bom = !text.empty() && text[0] == 0xFEFF;
-  std::vector<RegOperation> operations;
-  try {
-    operations = RegParser(bom ? text.substr(1) : text).Parse();
-  } catch (const ParseError& failure) {
-    SetError(error, Located(sourceName, failure.line, failure.what));
-    return false;
-  }
-  for (RegOperation& op : operations) Apply(registry, op);
-  return true;
+                   const std::string& sourceName, std::string* error,
+                   const RegImportOptions& options, std::vector<std::string>* reports) {
+  DecodedText decoded;
+  decoded.text = text;
+  decoded.source = RegTextSource::Utf16;
+  return ImportDecoded(registry, decoded, sourceName, error, options, reports);
 }
 
 bool ImportRegBytes(MemoryRegistry& registry, const std::string& bytes,
-                    const std::string& sourceName, std::string* error) {
-  std::u16string text;
-  return DecodeRegBytes(bytes, sourceName, &text, error) &&
-         ImportRegText(registry, text, sourceName, error);
+                    const std::string& sourceName, std::string* error,
+                    const RegImportOptions& options, std::vector<std::string>* reports) {
+  return ImportDecoded(registry, DecodeRegBytes(bytes, options.codePage), sourceName, error, options,
+                       reports);
 }
 
-bool ImportRegFile(MemoryRegistry& registry, const std::string& filePath, std::string* error) {
+bool ImportRegFile(MemoryRegistry& registry, const std::string& filePath, std::string* error,
+                   const RegImportOptions& options, std::vector<std::string>* reports) {
+  struct stat status {};
+  if (::stat(filePath.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) {
+    SetError(error, filePath + ": is a folder, not a .reg file");
+    return false;
+  }
+  if (::stat(filePath.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {
+    SetError(error, filePath + ": is not a regular file");
+    return false;
+  }
   std::ifstream in(filePath, std::ios::binary);
   if (!in) {
     SetError(error, filePath + ": cannot open the file");
@@ -336,7 +171,18 @@ bool ImportRegFile(MemoryRegistry& registry, const std::string& filePath, std::s
     SetError(error, filePath + ": cannot read the file");
     return false;
   }
-  return ImportRegBytes(registry, bytes.str(), filePath, error);
+  return ImportRegBytes(registry, bytes.str(), filePath, error, options, reports);
+}
+
+bool ImportRegFiles(MemoryRegistry& registry, const std::vector<std::string>& filePaths,
+                    const RegImportOptions& options, std::ostream& reports, std::string* error) {
+  for (const std::string& file : filePaths) {
+    std::vector<std::string> skipped;
+    bool imported = ImportRegFile(registry, file, error, options, &skipped);
+    for (const std::string& line : skipped) reports << line << "\n";
+    if (!imported) return false;
+  }
+  return true;
 }
 
 }  // namespace pf::host

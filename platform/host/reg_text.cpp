@@ -61,21 +61,16 @@ std::vector<std::uint8_t> TextBytes(const std::u16string& text) {
   return bytes;
 }
 
-// Lines without their line ends ("\r\n" or "\n").
-std::vector<std::u16string> SplitLines(const std::u16string& text) {
-  std::vector<std::u16string> lines;
-  std::u16string line;
-  for (char16_t c : text) {
-    if (c != u'\n') {
-      line.push_back(c);
-      continue;
-    }
-    if (!line.empty() && line.back() == u'\r') line.pop_back();
-    lines.push_back(std::move(line));
-    line.clear();
+std::vector<std::u16string_view> SplitLines(std::u16string_view text) {
+  std::vector<std::u16string_view> lines;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != u'\r' && text[i] != u'\n') continue;
+    lines.push_back(text.substr(start, i - start));
+    if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+    start = i + 1;
   }
-  if (!line.empty() && line.back() == u'\r') line.pop_back();
-  if (!line.empty()) lines.push_back(std::move(line));
+  if (start < text.size()) lines.push_back(text.substr(start));
   return lines;
 }
 

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pf::host::regtext {
@@ -20,8 +21,8 @@ bool ParseHexNumber(const std::u16string& text, std::size_t maxDigits, std::uint
 std::u16string ToHex(std::uint32_t value, int minDigits);
 // A text as REG_SZ bytes: UTF-16LE with its terminator.
 std::vector<std::uint8_t> TextBytes(const std::u16string& text);
-// Lines without their line ends ("\r\n" or "\n").
-std::vector<std::u16string> SplitLines(const std::u16string& text);
+// Lines without their line ends: "\r\n", a lone "\r" and a lone "\n" each end a line.
+std::vector<std::u16string_view> SplitLines(std::u16string_view text);
 // "<source>:<line>: <what>"
 std::string Located(const std::string& source, int line, const std::string& what);
 void SetError(std::string* error, std::string message);

@@ -19,8 +19,10 @@
 namespace ostrel::sim {
 
 constexpr const char* kUsage =
-    "usage: ostrelcfg-sim [--reg F]... [--dpi N] [--size WxH] [--device-root DIR] [--ui SCRIPT]\n"
-    "                     [--dump-view] [--export-reg OUT.reg]\n"
+    "usage: ostrelcfg-sim [--reg F]... [--strict] [--codepage N] [--dpi N] [--size WxH]\n"
+    "                     [--device-root DIR] [--ui SCRIPT] [--dump-view] [--export-reg OUT.reg]\n"
+    "--strict: a .reg line that cannot be used refuses the file (otherwise it is skipped and\n"
+    "  reported); --codepage N: ANSI code page of .reg files (1250-1258, default 1251)\n"
     "SCRIPT: actions separated by ';': tab N, select LIST ROW, check LIST ROW 0|1,\n"
     "  dbltap LIST ROW, press BUTTON, type EDIT TEXT, choose COMBO INDEX,\n"
     "  choosetext COMBO TEXT, tick CHECKBOX 0|1, ok, cancel, resize W H\n";
@@ -29,6 +31,7 @@ namespace {
 
 struct Options {
   std::vector<std::string> regFiles;
+  pf::host::RegImportOptions regOptions;
   int dpi = 96;
   int width = 0;  // 0: 240 x 320 at 96 dpi, scaled with the density
   int height = 0;
@@ -82,6 +85,8 @@ Options ParseOptions(Args& args) {
   while (!args.Done()) {
     std::string arg = args.Next();
     if (arg == "--reg") options.regFiles.push_back(args.Value(arg));
+    else if (arg == "--strict") options.regOptions.strict = true;
+    else if (arg == "--codepage") options.regOptions.codePage = args.Int(arg, 1250, 1258);
     else if (arg == "--dpi") options.dpi = args.Int(arg, 24, 960);
     else if (arg == "--size") ParseSize(args.Value(arg), options);
     else if (arg == "--device-root") options.deviceRoot = args.Value(arg);
@@ -95,9 +100,10 @@ Options ParseOptions(Args& args) {
 }
 
 void PreparePlatform(const Options& options) {
-  for (const std::string& file : options.regFiles) {
-    std::string error;
-    if (!pf::host::ImportRegFile(pf::host::HostRegistry(), file, &error)) throw InputError(error);
+  std::string error;
+  if (!pf::host::ImportRegFiles(pf::host::HostRegistry(), options.regFiles, options.regOptions,
+                                std::cerr, &error)) {
+    throw InputError(error);
   }
   if (!options.deviceRoot.empty()) {
     struct stat st;

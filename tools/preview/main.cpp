@@ -20,11 +20,14 @@ namespace ostrel::preview {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: ostrel-preview [--reg FILE]... [--dpi N] [--module-path PATH] [--settings-program]\n"
-    "                      --dump-settings [--save OUT.reg]\n";
+    "usage: ostrel-preview [--reg FILE]... [--strict] [--codepage N] [--dpi N] [--module-path PATH]\n"
+    "                      [--settings-program] --dump-settings [--save OUT.reg]\n"
+    "  --strict: a .reg line that cannot be used refuses the file (otherwise it is skipped\n"
+    "            and reported); --codepage N: ANSI code page of .reg files (1250-1258, 1251)\n";
 
 struct Options {
   std::vector<std::string> regFiles;
+  pf::host::RegImportOptions regOptions;
   int dpi = 96;
   std::u16string modulePath = u"\\Windows\\ostrel.dll";
   bool settingsProgram = false;
@@ -40,6 +43,8 @@ Options ParseOptions(ArgReader& args) {
   while (!args.Done()) {
     std::string arg = args.Next();
     if (arg == "--reg") options.regFiles.push_back(args.Value(arg));
+    else if (arg == "--strict") options.regOptions.strict = true;
+    else if (arg == "--codepage") options.regOptions.codePage = args.IntValue(arg, 1250, 1258);
     else if (arg == "--dpi") {
       options.dpi = args.IntValue(arg, 1, 2000);
       dpiGiven = true;
@@ -72,9 +77,9 @@ Options ParseOptions(ArgReader& args) {
 // The host registry as the .reg files leave it, the density and the module path.
 void PreparePlatform(const Options& options) {
   pf::host::MemoryRegistry& registry = pf::host::HostRegistry();
-  for (const std::string& file : options.regFiles) {
-    std::string error;
-    if (!pf::host::ImportRegFile(registry, file, &error)) throw UsageError(error);
+  std::string error;
+  if (!pf::host::ImportRegFiles(registry, options.regFiles, options.regOptions, std::cerr, &error)) {
+    throw UsageError(error);
   }
   pf::host::HostScreen().SetScreenDpi(options.dpi, options.dpi);
   pf::host::HostModule().SetModulePath(options.modulePath);
