@@ -233,7 +233,7 @@ class RegParser {
     }
     std::u16string_view word = data.substr(0, data.find(u':'));
     std::u16string folded = FoldCase(std::u16string(word));
-    bool known = folded == u"dword" || folded == u"hex" || StartsWith(folded, u"hex(");
+    bool known = word != folded && (folded == u"dword" || folded == u"hex" || StartsWith(folded, u"hex("));
     Report("unknown value type \"" + Excerpt(word) + "\"" +
            (known ? " (type names are read in lower case only)" : ""));
     return false;
@@ -297,7 +297,8 @@ class RegParser {
       if (c == u'"') {
         *after = i + 1;
         if (!nul) return true;
-        Report("a string holding \\0, which the platform's registry editor does not import");
+        Report("a string holding \\0 is skipped (the platform's registry editor stops "
+               "reading the file at it)");
         return false;
       }
       if (c == u'\\') {
