@@ -304,6 +304,10 @@ TEST(RegFileFiles, ExportedFilesImportBackAndFileErrorsAreReported) {
   std::string error;
   EXPECT_FALSE(ImportRegFile(r, path, &error));
   EXPECT_EQ(error.rfind(path + ": ", 0), 0u) << error;
+  EXPECT_FALSE(ImportRegFile(r, ::testing::TempDir(), &error));
+  EXPECT_EQ(error, ::testing::TempDir() + ": is a folder, not a .reg file");
+  EXPECT_FALSE(ImportRegFile(r, "/dev/null", &error));
+  EXPECT_EQ(error, "/dev/null: is not a regular file");
   std::string badPath = ::testing::TempDir() + "no such folder/out.reg";
   EXPECT_FALSE(ExportRegFile(original, badPath, &error));
   EXPECT_EQ(error.rfind(badPath + ": ", 0), 0u) << error;
