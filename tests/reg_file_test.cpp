@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <sstream>
 
 #include "platform/host/reg_text.h"
 #include "platform/text.h"
@@ -311,6 +312,31 @@ TEST(RegFileFiles, ExportedFilesImportBackAndFileErrorsAreReported) {
   std::string badPath = ::testing::TempDir() + "no such folder/out.reg";
   EXPECT_FALSE(ExportRegFile(original, badPath, &error));
   EXPECT_EQ(error.rfind(badPath + ": ", 0), 0u) << error;
+}
+
+// What the tools do with their --reg files: each skipped line on the report
+// stream, the files applied in turn, the first file that fails ends it.
+TEST(RegFileFiles, SkippedLinesOfEachFileAreReportedAndAFailingFileStopsTheRest) {
+  std::string dir = ::testing::TempDir();
+  auto write = [&](const char* name, const std::string& text) {
+    std::ofstream(dir + name, std::ios::binary) << text;
+    return dir + name;
+  };
+  std::string first = write("ostrel_first.reg", "REGEDIT4\n[HKEY_CURRENT_USER\\a]\n\"x\"=DWORD:1\n\"y\"=dword:2\n");
+  std::string broken = write("ostrel_broken.reg", "REGEDIT 4\n[HKEY_CURRENT_USER\\b]\n");
+  std::string last = write("ostrel_last.reg", "REGEDIT4\n[HKEY_CURRENT_USER\\c]\n");
+  MemoryRegistry r;
+  std::ostringstream reports;
+  std::string error;
+  EXPECT_TRUE(ImportRegFiles(r, {first, last}, {}, reports, &error));
+  EXPECT_EQ(reports.str(), first + ":3: unknown value type \"DWORD\" (type names are read in lower case only)\n");
+  EXPECT_EQ(r.GetValue(HKEY_CURRENT_USER, u"a", u"y")->data, Bytes({2, 0, 0, 0}));
+  EXPECT_NE(r.FindKey(HKEY_CURRENT_USER, u"c"), nullptr);
+  MemoryRegistry s;
+  EXPECT_FALSE(ImportRegFiles(s, {broken, last}, {}, reports, &error));
+  EXPECT_EQ(error.rfind(broken + ":1: missing header", 0), 0u) << error;
+  EXPECT_EQ(s.FindKey(HKEY_CURRENT_USER, u"c"), nullptr);
+  for (const std::string& file : {first, broken, last}) std::remove(file.c_str());
 }
 
 }  // namespace

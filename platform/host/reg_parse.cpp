@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/host/code_pages.h"
+#include "platform/host/reg_data.h"
 #include "platform/host/reg_text.h"
 #include "platform/text.h"
 
@@ -13,24 +14,9 @@ namespace pf::host {
 namespace {
 
 using namespace regtext;
+using namespace regdata;
 
 constexpr std::size_t kExcerptLength = 40;
-
-std::size_t SkipBlanks(std::u16string_view text, std::size_t pos) {
-  while (pos < text.size() && IsBlank(text[pos])) ++pos;
-  return pos;
-}
-
-// Whether only blanks, or blanks and a ';' comment, follow pos.
-bool OnlyCommentFrom(std::u16string_view text, std::size_t pos) {
-  pos = SkipBlanks(text, pos);
-  return pos == text.size() || text[pos] == u';';
-}
-
-std::u16string_view TrimEnd(std::u16string_view text) {
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
 
 std::string Excerpt(std::u16string_view text) {
   if (text.size() <= kExcerptLength) return ToUtf8(std::u16string(text));
@@ -40,34 +26,6 @@ std::string Excerpt(std::u16string_view text) {
 bool StartsWith(std::u16string_view text, std::u16string_view prefix) {
   return text.substr(0, prefix.size()) == prefix;
 }
-
-// A number as the C library's strtoul reads it in base 16: leading blanks, a
-// sign, an optional 0x, digits; *end is where the digits stop (start when there
-// are none). Values past 32 bits saturate.
-std::uint64_t ReadHexNumber(std::u16string_view text, std::size_t start, std::size_t* end) {
-  std::size_t pos = SkipBlanks(text, start);
-  bool negative = false;
-  if (pos < text.size() && (text[pos] == u'+' || text[pos] == u'-')) negative = text[pos++] == u'-';
-  if (pos + 2 < text.size() && text[pos] == u'0' && (text[pos + 1] == u'x' || text[pos + 1] == u'X') &&
-      HexDigitValue(text[pos + 2]) >= 0) {
-    pos += 2;
-  }
-  std::uint64_t value = 0;
-  std::size_t digits = pos;
-  while (digits < text.size() && HexDigitValue(text[digits]) >= 0) {
-    value = value * 16 + static_cast<std::uint64_t>(HexDigitValue(text[digits++]));
-    if (value > 0xFFFFFFFFull) value = 0x100000000ull;
-  }
-  if (digits == pos) {
-    *end = start;
-    return 0;
-  }
-  *end = digits;
-  if (negative && value != 0 && value <= 0xFFFFFFFFull) value = 0x100000000ull - value;
-  return value;
-}
-
-enum class QuoteResult { Ok, Unterminated, HoldsNul };
 
 struct KeyPath {
   KeyHandle root{};
@@ -252,37 +210,15 @@ class RegParser {
     return true;
   }
 
-  // 1 to 8 hex digits, then at most blanks and a comment.
   bool ParseDword(std::u16string_view text, RegOperation* op) {
-    std::size_t start = SkipBlanks(text, 0);
-    std::size_t end = start;
-    while (end < text.size() && HexDigitValue(text[end]) >= 0) ++end;
-    std::uint32_t value = 0;
-    bool good = start < text.size() && end - start <= 8 && OnlyCommentFrom(text, end) &&
-                (end == start || ParseHexNumber(std::u16string(text.substr(start, end - start)), 8, &value));
-    if (!good) {
+    std::optional<std::uint32_t> value = ReadDword(text);
+    if (!value) {
       Report("bad dword value \"" + Excerpt(text) + "\" (1 to 8 hex digits expected)");
       return false;
     }
     op->type = REG_DWORD;
-    op->data = {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
-                static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};
-    return true;
-  }
-
-  // "hex(N):" with N a 32-bit number in hex; *after is just past the ':'.
-  static bool ParseHexType(std::u16string_view data, std::uint32_t* type, std::size_t* after) {
-    constexpr std::size_t open = 4;
-    if (data.size() <= open || (data.size() > open + 1 && (data[open + 1] == u'x' || data[open + 1] == u'X'))) {
-      return false;
-    }
-    std::size_t end = 0;
-    std::uint64_t value = ReadHexNumber(data, open, &end);
-    if (end + 1 >= data.size() || data[end] != u')' || data[end + 1] != u':' || value > 0xFFFFFFFFull) {
-      return false;
-    }
-    *type = static_cast<std::uint32_t>(value);
-    *after = end + 2;
+    op->data = {static_cast<std::uint8_t>(*value), static_cast<std::uint8_t>(*value >> 8),
+                static_cast<std::uint8_t>(*value >> 16), static_cast<std::uint8_t>(*value >> 24)};
     return true;
   }
 
@@ -359,29 +295,6 @@ class RegParser {
       return line.substr(pos);
     }
     return std::nullopt;
-  }
-
-  // Reads the bytes of one line: 0 when the list ends on it, 1 when a '\'
-  // continues it (*rest just past the '\'), -1 when it is malformed.
-  static int ReadHexBytes(std::u16string_view text, std::vector<std::uint8_t>* bytes, std::size_t* rest) {
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-      std::size_t end = 0;
-      std::uint64_t value = ReadHexNumber(text, pos, &end);
-      if (value > 0xFF) return -1;
-      if (end == pos) {
-        std::size_t next = SkipBlanks(text, pos);
-        if (next < text.size() && text[next] == u'\\') {
-          *rest = next + 1;
-          return 1;
-        }
-        return next < text.size() && text[next] == u';' ? 0 : -1;
-      }
-      bytes->push_back(static_cast<std::uint8_t>(value));
-      if (end < text.size() && text[end] != u',') return OnlyCommentFrom(text, end) ? 0 : -1;
-      pos = end < text.size() ? end + 1 : end;
-    }
-    return 0;
   }
 
   // Text data as the registry editor stores it: with a terminator added when
