@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "config/program.h"
-#include "settings/settings.h"
+#include "settings/fields.h"
 
 namespace ostrel::cfg {
 
@@ -39,69 +39,27 @@ void ReadFontEditor(FontSpec& font);
 void ShowColour(pf::COLORREF colour);
 pf::COLORREF ReadColour();
 
-// ---- Value lists ----
-struct ValueList {
-  const char16_t* const* Entries;  // what the choice editor offers
-  const char16_t* const* Rows;     // what the list row shows
-  int Count;
-};
-extern const ValueList kTapTypes;
-extern const ValueList kTimeFormats;
-extern const ValueList kDatePlacements;
-extern const ValueList kAlignments;
-extern const ValueList kMemoryDisplays;
-extern const ValueList kYesNo;       // 0 "нет", 1 "да"
-extern const ValueList kIconSizes;   // 0 "маленькие", 1 "большие"
-// The row text of value, nullptr when value is outside the list.
-const char16_t* ListText(const ValueList& list, std::int32_t value);
-const char16_t* DateFormatHelp();
-const char16_t* TimeFormatHelp();
-
 // ---- Rows bound to settings ----
-// One row of a settings list: its caption and kind, and where its value lives
-// in the settings body the list edits.
-struct SettingRow {
-  const char16_t* Caption = nullptr;
-  int Kind = Toggle;
-  std::int32_t* (*Number)(SettingsBody&) = nullptr;  // numbers, toggles, choices
-  FontSpec* (*Font)(SettingsBody&) = nullptr;
-  pf::COLORREF* (*Colour)(SettingsBody&) = nullptr;
-  char16_t* (*Text)(SettingsBody&) = nullptr;  // formats and paths
-  int TextCapacity = 0;
-  int Low = 0;  // the spin range of a number, or of a font's size
-  int High = 0;
-  const ValueList* List = nullptr;       // choices; the two texts of a toggle
-  const char16_t* Help = u"";            // the help text of a choice
-  const char16_t* InitialValue = u"";    // the value text at creation
-};
-
-SettingRow NumberSetting(const char16_t* caption, std::int32_t* (*field)(SettingsBody&), int low,
-                   int high);
-SettingRow ToggleSetting(const char16_t* caption, std::int32_t* (*field)(SettingsBody&),
-                   const ValueList& texts);
-SettingRow ChoiceSetting(const char16_t* caption, std::int32_t* (*field)(SettingsBody&),
-                   const ValueList& list, const char16_t* help = u"",
-                   const char16_t* initial = u"");
-SettingRow FontSetting(const char16_t* caption, FontSpec* (*field)(SettingsBody&), int lowSize);
-SettingRow ColourSetting(const char16_t* caption, pf::COLORREF* (*field)(SettingsBody&));
-SettingRow FormatSetting(const char16_t* caption, char16_t* (*field)(SettingsBody&));
-SettingRow FileSetting(const char16_t* caption, char16_t* (*field)(SettingsBody&));
-SettingRow MarginsSetting(const char16_t* caption);
-
+// The rows of a settings list: the fields with a row of one or two keys, in
+// the keys' field order.
 struct RowTable {
-  const SettingRow* Rows;
-  int Count;
+  const SettingsKey* Keys[2];
+  int KeyCount;
 };
-template <int N>
-constexpr RowTable TableOf(const SettingRow (&rows)[N]) {
-  return RowTable{rows, N};
-}
+// A row's field and the record of the edited body that holds it.
+struct BoundRow {
+  const Field* Setting = nullptr;
+  void* Record = nullptr;
+};
+int RowCount(const RowTable& table);
+// The row's field in body; Setting is null outside the table.
+BoundRow RowOf(const RowTable& table, int row, SettingsBody& body);
 
 // Adds every row with its initial value text (unchecked).
 void AddSettingRows(pf::WindowHandle list, const RowTable& table);
 // Sets a row's value text from the setting; a choice outside its list keeps
 // the text it had.
-void ShowRowValue(pf::WindowHandle list, int row, const SettingRow& setting, SettingsBody& body);
+void ShowRowValue(pf::WindowHandle list, int row, const BoundRow& setting, SettingsBody& body);
 void ShowAllRowValues(pf::WindowHandle list, const RowTable& table, SettingsBody& body);
 // The selected row's editor: caption, OpenEditor, the editor filled from the
 // setting (a toggle flips at once instead), then the view.

@@ -6,18 +6,9 @@ namespace ostrel::cfg {
 
 namespace {
 
-// General rows are always bound to the settings record itself, so the
-// record's Enabled can be reached from its body.
-std::int32_t* EnabledField(SettingsBody& body) { return &static_cast<Settings&>(body).Enabled; }
-
-const SettingRow kGeneralRows[] = {
-    ToggleSetting(u"Включить плагин", EnabledField, kYesNo),
-    NumberSetting(u"Фикс. страниц", [](SettingsBody& b) { return &b.FixedPageCount; }, 0, BlockCount),
-    MarginsSetting(u"Отступы"),
-    ChoiceSetting(u"Запуск со страниц", [](SettingsBody& b) { return &b.TapType; }, kTapTypes),
-};
-
-constexpr RowTable kGeneral = TableOf(kGeneralRows);
+// The Today item's switch, then the root values; both are bound to the
+// settings record itself.
+const RowTable kGeneral = {{&TodayItemSettings(), &RootSettings()}, 2};
 
 }  // namespace
 

@@ -5,23 +5,14 @@
 
 #include "config/config.h"
 #include "platform/controls.h"
-#include "settings/settings.h"
+#include "settings/fields.h"
 
 namespace ostrel::cfg {
 
-// Kinds of settings-list rows; a row's kind is its image index and, while its
-// editor is open, the value of OpenEditor.
-enum RowKind : int {
-  Toggle = pf::I_IMAGECALLBACK,
-  FontRow = 1,
-  ColourRow = 2,
-  FormatRow = 3,
-  ChoiceRow = 4,
-  NumberRow = 5,
-  MarginsRow = 6,
-  NewShortcutEditor = 7,
-  FileRow = 8,
-};
+// The editor of a new launcher entry; the other editors are the row kinds
+// (RowKind) of the rows they edit.
+constexpr int NewShortcutEditor = 7;
+static_assert(Toggle == pf::I_IMAGECALLBACK, "a toggle row has no image");
 
 constexpr int kNoEditor = -1;
 constexpr int kNoBlock = -1;

@@ -11,32 +11,38 @@ namespace {
 
 constexpr int kValueCapacity = 300;
 
+std::int32_t& NumberOf(const BoundRow& row) { return NumberField(*row.Setting, row.Record); }
+FontSpec& FontOf(const BoundRow& row) { return FontField(*row.Setting, row.Record); }
+COLORREF& ColourOf(const BoundRow& row) { return ColourField(*row.Setting, row.Record); }
+char16_t* TextOf(const BoundRow& row) { return TextField(*row.Setting, row.Record); }
+const char16_t* HelpOf(const ValueList& list) { return list.Help ? list.Help() : u""; }
+
 void MarginsText(const SettingsBody& body, char16_t* out, int capacity) {
   FormatText(out, static_cast<std::size_t>(capacity), u"%i%s%i%s%i%s%i", body.MarginLeft, u",",
              body.MarginTop, u",", body.MarginRight, u",", body.MarginBottom);
 }
 
-void FlipToggle(WindowHandle list, int row, const SettingRow& setting, SettingsBody& body) {
-  std::int32_t& value = *setting.Number(body);
+void FlipToggle(WindowHandle list, int row, const BoundRow& setting) {
+  std::int32_t& value = NumberOf(setting);
   value = value == 0 ? 1 : 0;
-  SetRowValue(list, row, setting.List->Rows[value]);
+  SetRowValue(list, row, setting.Setting->Row.List->Rows[value]);
 }
 
-void FillChoiceEditor(const SettingRow& setting, std::int32_t value) {
+void FillChoiceEditor(const BoundRow& setting, std::int32_t value) {
   ComboBox_ResetContent(Ctl(ChoiceCombo));
-  for (int i = 0; i < setting.List->Count; ++i) ComboBox_AddString(Ctl(ChoiceCombo), setting.List->Entries[i]);
+  for (int i = 0; i < setting.Setting->Row.List->Count; ++i) ComboBox_AddString(Ctl(ChoiceCombo), setting.Setting->Row.List->Entries[i]);
   ComboBox_SetCurSel(Ctl(ChoiceCombo), value);  // a value outside the list selects nothing
-  SetWindowTextW(Ctl(HelpLabel), setting.Help);
+  SetWindowTextW(Ctl(HelpLabel), HelpOf(*setting.Setting->Row.List));
 }
 
-void PrepareEditor(WindowHandle list, int row, const SettingRow& setting, SettingsBody& body) {
-  switch (setting.Kind) {
+void PrepareEditor(WindowHandle list, int row, const BoundRow& setting, SettingsBody& body) {
+  switch (setting.Setting->Row.Kind) {
     case Toggle:
-      FlipToggle(list, row, setting, body);
+      FlipToggle(list, row, setting);
       break;
     case NumberRow:
-      UpDown_SetRange32(Ctl(LeftSpin), setting.Low, setting.High);
-      SetEditValue(LeftEdit, *setting.Number(body));
+      UpDown_SetRange32(Ctl(LeftSpin), setting.Setting->Row.Low, setting.Setting->Row.High);
+      SetEditValue(LeftEdit, NumberOf(setting));
       break;
     case MarginsRow:
       UpDown_SetRange32(Ctl(LeftSpin), 0, 1000);
@@ -46,21 +52,21 @@ void PrepareEditor(WindowHandle list, int row, const SettingRow& setting, Settin
       SetEditValue(BottomEdit, body.MarginBottom);
       break;
     case FontRow:
-      UpDown_SetRange32(Ctl(SizeSpin), setting.Low, setting.High);
-      FillFontEditor(*setting.Font(body));
+      UpDown_SetRange32(Ctl(SizeSpin), setting.Setting->Row.Low, setting.Setting->Row.High);
+      FillFontEditor(FontOf(setting));
       break;
     case ColourRow:
-      ShowColour(*setting.Colour(body));
+      ShowColour(ColourOf(setting));
       break;
     case FormatRow:
-      SetWindowTextW(Ctl(FormatEdit), setting.Text(body));
+      SetWindowTextW(Ctl(FormatEdit), TextOf(setting));
       SetWindowTextW(Ctl(HelpLabel), DateFormatHelp());
       break;
     case ChoiceRow:
-      FillChoiceEditor(setting, *setting.Number(body));
+      FillChoiceEditor(setting, NumberOf(setting));
       break;
     case FileRow:
-      OpenBrowserAt(setting.Text(body));
+      OpenBrowserAt(TextOf(setting));
       break;
     default:
       break;
@@ -69,118 +75,72 @@ void PrepareEditor(WindowHandle list, int row, const SettingRow& setting, Settin
 
 }  // namespace
 
-SettingRow NumberSetting(const char16_t* caption, std::int32_t* (*field)(SettingsBody&), int low,
-                   int high) {
-  SettingRow s;
-  s.Caption = caption;
-  s.Kind = NumberRow;
-  s.Number = field;
-  s.Low = low;
-  s.High = high;
-  return s;
+int RowCount(const RowTable& table) {
+  int count = 0;
+  for (int k = 0; k < table.KeyCount; ++k) {
+    const SettingsKey& key = *table.Keys[k];
+    for (int i = 0; i < key.FieldCount; ++i) count += key.Fields[i].Row.Caption != nullptr;
+  }
+  return count;
 }
 
-SettingRow ToggleSetting(const char16_t* caption, std::int32_t* (*field)(SettingsBody&),
-                   const ValueList& texts) {
-  SettingRow s;
-  s.Caption = caption;
-  s.Kind = Toggle;
-  s.Number = field;
-  s.List = &texts;
-  return s;
+// The field of a row and the key that holds it; null outside the table.
+const Field* RowField(const RowTable& table, int row, const SettingsKey** holder) {
+  for (int k = 0; k < table.KeyCount && row >= 0; ++k) {
+    const SettingsKey& key = *table.Keys[k];
+    for (int i = 0; i < key.FieldCount; ++i) {
+      if (key.Fields[i].Row.Caption == nullptr || row-- > 0) continue;
+      *holder = &key;
+      return &key.Fields[i];
+    }
+  }
+  return nullptr;
 }
 
-SettingRow ChoiceSetting(const char16_t* caption, std::int32_t* (*field)(SettingsBody&),
-                   const ValueList& list, const char16_t* help, const char16_t* initial) {
-  SettingRow s;
-  s.Caption = caption;
-  s.Kind = ChoiceRow;
-  s.Number = field;
-  s.List = &list;
-  s.Help = help;
-  s.InitialValue = initial;
-  return s;
-}
-
-SettingRow FontSetting(const char16_t* caption, FontSpec* (*field)(SettingsBody&), int lowSize) {
-  SettingRow s;
-  s.Caption = caption;
-  s.Kind = FontRow;
-  s.Font = field;
-  s.Low = lowSize;
-  s.High = 100;
-  return s;
-}
-
-SettingRow ColourSetting(const char16_t* caption, COLORREF* (*field)(SettingsBody&)) {
-  SettingRow s;
-  s.Caption = caption;
-  s.Kind = ColourRow;
-  s.Colour = field;
-  return s;
-}
-
-SettingRow FormatSetting(const char16_t* caption, char16_t* (*field)(SettingsBody&)) {
-  SettingRow s;
-  s.Caption = caption;
-  s.Kind = FormatRow;
-  s.Text = field;
-  s.TextCapacity = kFormatCapacity;
-  return s;
-}
-
-SettingRow FileSetting(const char16_t* caption, char16_t* (*field)(SettingsBody&)) {
-  SettingRow s;
-  s.Caption = caption;
-  s.Kind = FileRow;
-  s.Text = field;
-  s.TextCapacity = kPathCapacity;
-  return s;
-}
-
-SettingRow MarginsSetting(const char16_t* caption) {
-  SettingRow s;
-  s.Caption = caption;
-  s.Kind = MarginsRow;
-  return s;
+BoundRow RowOf(const RowTable& table, int row, SettingsBody& body) {
+  const SettingsKey* key = nullptr;
+  const Field* field = RowField(table, row, &key);
+  return field ? BoundRow{field, key->Record(body)} : BoundRow{};
 }
 
 void AddSettingRows(WindowHandle list, const RowTable& table) {
-  for (int i = 0; i < table.Count; ++i) {
-    const SettingRow& setting = table.Rows[i];
-    AddRow(list, setting.Caption, setting.InitialValue, setting.Kind, false);
+  const SettingsKey* key = nullptr;
+  const int count = RowCount(table);
+  for (int i = 0; i < count; ++i) {
+    const FieldRow& row = RowField(table, i, &key)->Row;
+    AddRow(list, row.Caption, row.InitialValue, row.Kind, false);
   }
 }
 
-void ShowRowValue(WindowHandle list, int row, const SettingRow& setting, SettingsBody& body) {
+void ShowRowValue(WindowHandle list, int row, const BoundRow& setting, SettingsBody& body) {
   char16_t text[kValueCapacity] = {};
-  switch (setting.Kind) {
+  switch (setting.Setting->Row.Kind) {
     case Toggle:
-      CopyText(text, kValueCapacity, setting.List->Rows[*setting.Number(body) != 0 ? 1 : 0]);
+      CopyText(text, kValueCapacity, setting.Setting->Row.List->Rows[NumberOf(setting) != 0 ? 1 : 0]);
       break;
     case NumberRow:
-      FormatText(text, kValueCapacity, u"%i", *setting.Number(body));
+      FormatText(text, kValueCapacity, u"%i", NumberOf(setting));
       break;
     case MarginsRow:
       MarginsText(body, text, kValueCapacity);
       break;
     case FontRow:
-      FontText(*setting.Font(body), text, kValueCapacity);
+      FontText(FontOf(setting), text, kValueCapacity);
       break;
     case ColourRow:
-      ColourText(*setting.Colour(body), text, kValueCapacity);
+      ColourText(ColourOf(setting), text, kValueCapacity);
       break;
     case FormatRow:
-      CopyText(text, kValueCapacity, setting.Text(body));
+      CopyText(text, kValueCapacity, TextOf(setting));
       break;
     case ChoiceRow: {
-      const char16_t* shown = ListText(*setting.List, *setting.Number(body));
+      const char16_t* shown = ListText(*setting.Setting->Row.List, NumberOf(setting));
       if (shown == nullptr) return;  // outside the list: the row keeps its text
       CopyText(text, kValueCapacity, shown);
       break;
     }
     case FileRow:
-      CopyText(text, kValueCapacity, FileNameOf(setting.Text(body)));
+      CopyText(text, kValueCapacity, FileNameOf(TextOf(setting)));
       break;
     default:
       return;
@@ -189,18 +149,20 @@ void ShowRowValue(WindowHandle list, int row, const SettingRow& setting, Setting
 }
 
 void ShowAllRowValues(WindowHandle list, const RowTable& table, SettingsBody& body) {
-  for (int i = 0; i < table.Count; ++i) ShowRowValue(list, i, table.Rows[i], body);
+  const int count = RowCount(table);
+  for (int i = 0; i < count; ++i) ShowRowValue(list, i, RowOf(table, i, body), body);
 }
 
 void OpenSelectedRow(WindowHandle list, const RowTable& table, SettingsBody& body) {
   int row = SelectedRow(list);
-  if (row < 0 || row >= table.Count) return;
+  const BoundRow setting = RowOf(table, row, body);
+  if (setting.Setting == nullptr) return;
   Program& p = State();
   char16_t caption[kTextCapacity] = {};
   RowCaption(list, row, caption, kTextCapacity);
   SetWindowTextW(Ctl(EditorCaption), caption);
   p.OpenEditor = RowKindOf(list, row);
-  PrepareEditor(list, row, table.Rows[row], body);
+  PrepareEditor(list, row, setting, body);
   if (p.OpenEditor != kNoEditor) {
     ShowCurrentView();
     InvalidateMain();
@@ -209,13 +171,13 @@ void OpenSelectedRow(WindowHandle list, const RowTable& table, SettingsBody& bod
 
 void ApplySelectedRow(WindowHandle list, const RowTable& table, SettingsBody& body) {
   int row = SelectedRow(list);
-  if (row < 0 || row >= table.Count || RowKindOf(list, row) != State().OpenEditor) return;
-  const SettingRow& setting = table.Rows[row];
+  const BoundRow setting = RowOf(table, row, body);
+  if (setting.Setting == nullptr || RowKindOf(list, row) != State().OpenEditor) return;
   char16_t text[kValueCapacity] = {};
-  switch (setting.Kind) {
+  switch (setting.Setting->Row.Kind) {
     case NumberRow:
       GetWindowTextW(Ctl(LeftEdit), text, kEditValueCapacity);
-      *setting.Number(body) = ReadDecimal(text);  // a number outside the range is taken as typed
+      NumberOf(setting) = ReadDecimal(text);  // a number outside the range is taken as typed
       break;
     case MarginsRow:
       body.MarginLeft = EditValue(LeftEdit, kEditValueCapacity);
@@ -225,28 +187,28 @@ void ApplySelectedRow(WindowHandle list, const RowTable& table, SettingsBody& bo
       MarginsText(body, text, kValueCapacity);
       break;
     case FontRow:
-      ReadFontEditor(*setting.Font(body));
-      FontText(*setting.Font(body), text, kValueCapacity);
+      ReadFontEditor(FontOf(setting));
+      FontText(FontOf(setting), text, kValueCapacity);
       break;
     case ColourRow:
-      *setting.Colour(body) = ReadColour();
-      ColourText(*setting.Colour(body), text, kValueCapacity);
+      ColourOf(setting) = ReadColour();
+      ColourText(ColourOf(setting), text, kValueCapacity);
       break;
     case FormatRow:
-      GetWindowTextW(Ctl(FormatEdit), text, setting.TextCapacity);
-      CopyText(setting.Text(body), static_cast<std::size_t>(setting.TextCapacity), text);
+      GetWindowTextW(Ctl(FormatEdit), text, setting.Setting->Capacity);
+      CopyText(TextOf(setting), static_cast<std::size_t>(setting.Setting->Capacity), text);
       break;
     case ChoiceRow: {
       std::int32_t chosen = ComboBox_GetCurSel(Ctl(ChoiceCombo));
-      *setting.Number(body) = chosen < 0 ? -1 : chosen;
-      const char16_t* shown = ListText(*setting.List, chosen);
+      NumberOf(setting) = chosen < 0 ? -1 : chosen;
+      const char16_t* shown = ListText(*setting.Setting->Row.List, chosen);
       if (shown == nullptr) return;  // nothing chosen: the row keeps its text
       CopyText(text, kValueCapacity, shown);
       break;
     }
     case FileRow:
-      GetWindowTextW(Ctl(PathEdit), setting.Text(body), setting.TextCapacity);
-      CopyText(text, kValueCapacity, FileNameOf(setting.Text(body)));
+      GetWindowTextW(Ctl(PathEdit), TextOf(setting), setting.Setting->Capacity);
+      CopyText(text, kValueCapacity, FileNameOf(TextOf(setting)));
       break;
     default:
       return;

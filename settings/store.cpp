@@ -3,7 +3,7 @@
 
 #include "platform/registry.h"
 #include "platform/text.h"
-#include "settings/settings.h"
+#include "settings/blocks.h"
 
 namespace ostrel {
 
@@ -25,7 +25,6 @@ std::int32_t LittleEndianInt(const std::uint8_t* bytes) {
 class KeyReader {
  public:
   explicit KeyReader(pf::KeyHandle key) : key_(key) {}
-  static constexpr bool Writing = false;
 
   bool Int(const char16_t* name, std::int32_t& field) {
     std::uint8_t bytes[kNumberBytes] = {};
@@ -66,7 +65,6 @@ class KeyReader {
 class KeyWriter {
  public:
   explicit KeyWriter(pf::KeyHandle key) : key_(key) {}
-  static constexpr bool Writing = true;
 
   void Int(const char16_t* name, std::int32_t value) {
     auto v = static_cast<std::uint32_t>(value);
@@ -85,133 +83,49 @@ class KeyWriter {
   pf::KeyHandle key_;
 };
 
-// The values of each block key, in their stored order. The same visit serves
-// loading (KeyReader) and saving (KeyWriter).
-template <class V, class W>
-void VisitWireless(V& v, W& w) {
-  v.Text(u"FontName", w.Font.FaceName, kPathCapacity);
-  v.Text(u"Tap", w.Tap, kPathCapacity);
-  v.Int(u"FontSize", w.Font.Size);
-  v.Int(u"FontBold", w.Font.Bold);
-  v.Int(u"FontColor", w.Font.Color);
-  v.Int(u"ClearType", w.Font.ClearType);
-  v.Int(u"Height", w.Height);
-  v.Int(u"ShowBT", w.ShowBT);
-  v.Int(u"ShowWF", w.ShowWF);
-  v.Int(u"ShowCalls", w.ShowCalls);
-  v.Int(u"ShowSMS", w.ShowSMS);
-  v.Int(u"ShowEMails", w.ShowEMails);
+// The value a stored name names in a key's record: a field, or one of a
+// font's five values. The same visit serves loading (KeyReader) and saving
+// (KeyWriter).
+template <class V>
+bool VisitFontValue(V& v, const Field& field, void* record, const char16_t* name) {
+  const FontNames& names = field.StoredFont;
+  FontSpec& font = FontField(field, record);
+  if (pf::TextEquals(name, names.FaceName)) v.Text(name, font.FaceName, kPathCapacity);
+  else if (pf::TextEquals(name, names.Size)) v.Int(name, font.Size);
+  else if (pf::TextEquals(name, names.Bold)) v.Int(name, font.Bold);
+  else if (pf::TextEquals(name, names.Color)) v.Int(name, font.Color);
+  else if (pf::TextEquals(name, names.ClearType)) v.Int(name, font.ClearType);
+  else return false;
+  return true;
 }
 
-template <class V, class F>
-void VisitFontNumbers(V& v, F& font, const char16_t* size, const char16_t* bold, const char16_t* color,
-                      const char16_t* clearType) {
-  v.Int(size, font.Size);
-  v.Int(bold, font.Bold);
-  v.Int(color, font.Color);
-  v.Int(clearType, font.ClearType);
-}
-
-// The size correction applied while loading, right after a key's font values.
-template <class V, class F>
-void ClampSize(V&, F& font, std::int32_t low) {
-  if constexpr (!V::Writing) {
-    if (font.Size < low) font.Size = low;
-    if (font.Size > 100) font.Size = 100;
+template <class V>
+void VisitValue(V& v, const SettingsKey& key, void* record, const char16_t* name) {
+  for (int i = 0; i < key.FieldCount; ++i) {
+    const Field& field = key.Fields[i];
+    if (field.Type == FieldType::Font) {
+      if (VisitFontValue(v, field, record, name)) return;
+      continue;
+    }
+    if (!pf::TextEquals(name, field.Stored)) continue;
+    switch (field.Type) {
+      case FieldType::Number: v.Int(name, NumberField(field, record)); return;
+      case FieldType::Colour: v.Int(name, ColourField(field, record)); return;
+      default: v.Text(name, TextField(field, record), field.Capacity); return;
+    }
   }
 }
 
-template <class V, class T>
-void VisitTime(V& v, T& t) {
-  v.Text(u"FontName1", t.Font1.FaceName, kPathCapacity);
-  v.Text(u"FontName2", t.Font2.FaceName, kPathCapacity);
-  v.Text(u"Tap", t.Tap, kPathCapacity);
-  VisitFontNumbers(v, t.Font1, u"FontSize1", u"FontBold1", u"FontColor1", u"ClearType1");
-  VisitFontNumbers(v, t.Font2, u"FontSize2", u"FontBold2", u"FontColor2", u"ClearType2");
-  v.Int(u"TimeFormat", t.TimeFormat);
-  v.Int(u"ShowSeconds", t.ShowSeconds);
-  v.Int(u"ShowAlarm", t.ShowAlarm);
-  v.Int(u"ShowDate", t.ShowDate);
-  ClampSize(v, t.Font1, 1);
-  ClampSize(v, t.Font2, 1);
-  v.Int(u"Height", t.Height);
+// Reads a key's values in its read order, then applies its corrections.
+void ReadFields(KeyReader& reader, const SettingsKey& key, Settings& settings) {
+  void* record = key.Record(settings);
+  for (int i = 0; i < key.StoredCount; ++i) VisitValue(reader, key, record, key.ReadOrder[i]);
+  CorrectFields(key, settings);
 }
 
-template <class V, class D>
-void VisitDate(V& v, D& d) {
-  v.Text(u"FontName1", d.Font1.FaceName, kPathCapacity);
-  v.Text(u"FontName2", d.Font2.FaceName, kPathCapacity);
-  v.Text(u"Format1", d.Format1, kFormatCapacity);
-  v.Text(u"Format2", d.Format2, kFormatCapacity);
-  v.Text(u"Tap", d.Tap, kPathCapacity);
-  VisitFontNumbers(v, d.Font1, u"FontSize1", u"FontBold1", u"FontColor1", u"ClearType1");
-  VisitFontNumbers(v, d.Font2, u"FontSize2", u"FontBold2", u"FontColor2", u"ClearType2");
-  ClampSize(v, d.Font1, 1);
-  ClampSize(v, d.Font2, 1);
-  v.Int(u"Height", d.Height);
-}
-
-template <class V, class C>
-void VisitCalendar(V& v, C& c) {
-  v.Text(u"FontName", c.Font.FaceName, kPathCapacity);
-  v.Text(u"FontNameWeekdays", c.WeekdaysFont.FaceName, kPathCapacity);
-  v.Text(u"Tap", c.Tap, kPathCapacity);
-  v.Int(u"FontSize", c.Font.Size);
-  v.Int(u"FontSizeWeekdays", c.WeekdaysFont.Size);
-  v.Int(u"FontBold", c.Font.Bold);
-  v.Int(u"FontBoldWeekdays", c.WeekdaysFont.Bold);
-  v.Int(u"ClearType", c.Font.ClearType);
-  v.Int(u"ClearTypeWeekdays", c.WeekdaysFont.ClearType);
-  v.Int(u"Color", c.Font.Color);
-  v.Int(u"ColorWeekdays", c.WeekdaysFont.Color);
-  v.Int(u"ColorToday", c.ColorToday);
-  v.Int(u"ColorSaturday", c.ColorSaturday);
-  v.Int(u"ColorSunday", c.ColorSunday);
-  v.Int(u"ColorOther", c.ColorOther);
-  ClampSize(v, c.Font, 1);
-  ClampSize(v, c.WeekdaysFont, 0);
-  v.Int(u"Height", c.Height);
-}
-
-template <class V, class L>
-void VisitLauncher(V& v, L& l) {
-  v.Int(u"BigIcons", l.BigIcons);
-  v.Int(u"Align", l.Align);
-  v.Int(u"Height", l.Height);
-}
-
-template <class V, class S>
-void VisitSysInfo(V& v, S& s) {
-  v.Text(u"FontName", s.Font.FaceName, kPathCapacity);
-  v.Text(u"Tap1", s.Tap1, kPathCapacity);
-  v.Text(u"Tap2", s.Tap2, kPathCapacity);
-  v.Int(u"FontSize", s.Font.Size);
-  v.Int(u"FontBold", s.Font.Bold);
-  if (V::Writing) {
-    v.Int(u"FontColor", s.Font.Color);
-    v.Int(u"ClearType", s.Font.ClearType);
-  } else {
-    v.Int(u"ClearType", s.Font.ClearType);
-    v.Int(u"FontColor", s.Font.Color);
-  }
-  v.Int(u"RamType", s.RamType);
-  v.Int(u"PhoneType", s.PhoneType);
-  v.Int(u"CardType", s.CardType);
-  ClampSize(v, s.Font, 1);
-  v.Int(u"Height", s.Height);
-}
-
-template <class V, class B>
-void VisitBlock(V& v, std::int32_t kind, B& body) {
-  switch (kind) {
-    case Wireless: VisitWireless(v, body.WirelessSettings); break;
-    case Time: VisitTime(v, body.TimeSettings); break;
-    case Date: VisitDate(v, body.DateSettings); break;
-    case Calendar: VisitCalendar(v, body.CalendarSettings); break;
-    case Launcher: VisitLauncher(v, body.LauncherSettings); break;
-    case SysInfo: VisitSysInfo(v, body.SysInfoSettings); break;
-    default: break;
-  }
+void WriteFields(KeyWriter& writer, const SettingsKey& key, const Settings& settings) {
+  void* record = key.Record(const_cast<Settings&>(settings));
+  for (int i = 0; i < key.StoredCount; ++i) VisitValue(writer, key, record, key.WriteOrder[i]);
 }
 
 void BlockKeyPath(std::int32_t kind, char16_t* out) {
@@ -246,60 +160,34 @@ bool OpenForWriting(pf::KeyHandle root, const char16_t* path, pf::KeyHandle* key
   return pf::RegCreateKeyExW(root, path, 0, nullptr, 0, 0, nullptr, key, &disposition) == pf::ERROR_SUCCESS;
 }
 
-void LoadEnabled(Settings& settings) {
-  pf::KeyHandle key{};
-  if (!OpenForReading(pf::HKEY_LOCAL_MACHINE, kTodayItemKey, &key)) return;
-  KeyReader(key).Int(u"Enabled", settings.Enabled);
-  pf::RegCloseKey(key);
+void LoadKey(pf::KeyHandle root, const char16_t* path, const SettingsKey& key, Settings& settings) {
+  pf::KeyHandle handle{};
+  if (!OpenForReading(root, path, &handle)) return;
+  KeyReader reader(handle);
+  ReadFields(reader, key, settings);
+  pf::RegCloseKey(handle);
 }
 
-void LoadRootValues(Settings& settings) {
-  pf::KeyHandle key{};
-  if (!OpenForReading(pf::HKEY_CURRENT_USER, kRootKey, &key)) return;
-  KeyReader reader(key);
-  reader.Int(u"FixedPageCount", settings.FixedPageCount);
-  if (settings.FixedPageCount < 0) settings.FixedPageCount = 0;
-  if (settings.FixedPageCount > BlockCount) settings.FixedPageCount = BlockCount;
-  reader.Int(u"MarginLeft", settings.MarginLeft);
-  reader.Int(u"MarginTop", settings.MarginTop);
-  reader.Int(u"MarginRight", settings.MarginRight);
-  reader.Int(u"MarginBottom", settings.MarginBottom);
-  reader.Int(u"TapType", settings.TapType);
-  pf::RegCloseKey(key);
-}
-
-void LoadBlockKey(Settings& settings, std::int32_t kind) {
+void LoadBlockKey(Settings& settings, const BlockSettings& block) {
   char16_t path[kPathCapacity];
-  BlockKeyPath(kind, path);
+  BlockKeyPath(block.Kind, path);
   pf::KeyHandle key{};
   if (!OpenForReading(pf::HKEY_CURRENT_USER, path, &key)) return;
   KeyReader reader(key);
-  VisitBlock(reader, kind, static_cast<SettingsBody&>(settings));
-  BlockEntry& row = settings.BlockTable[kind - 1];  // still in kind order
+  ReadFields(reader, block.Settings, settings);
+  BlockEntry& row = settings.BlockTable[block.Kind - 1];  // still in kind order
   reader.Int(u"Order", row.Order);
   reader.Int(u"Visible", row.Visible);
-  if (kind == Launcher) LoadLauncherEntries(reader, settings);
+  if (block.HoldsLauncherList) LoadLauncherEntries(reader, settings);
   pf::RegCloseKey(key);
 }
 
-void SaveEnabled(const Settings& settings) {
-  pf::KeyHandle key{};
-  if (!OpenForWriting(pf::HKEY_LOCAL_MACHINE, kTodayItemKey, &key)) return;
-  KeyWriter(key).Int(u"Enabled", settings.Enabled);
-  pf::RegCloseKey(key);
-}
-
-void SaveRootValues(const Settings& settings) {
-  pf::KeyHandle key{};
-  if (!OpenForWriting(pf::HKEY_CURRENT_USER, kRootKey, &key)) return;
-  KeyWriter writer(key);
-  writer.Int(u"FixedPageCount", settings.FixedPageCount);
-  writer.Int(u"MarginLeft", settings.MarginLeft);
-  writer.Int(u"MarginTop", settings.MarginTop);
-  writer.Int(u"MarginRight", settings.MarginRight);
-  writer.Int(u"MarginBottom", settings.MarginBottom);
-  writer.Int(u"TapType", settings.TapType);
-  pf::RegCloseKey(key);
+void SaveKey(pf::KeyHandle root, const char16_t* path, const SettingsKey& key, const Settings& settings) {
+  pf::KeyHandle handle{};
+  if (!OpenForWriting(root, path, &handle)) return;
+  KeyWriter writer(handle);
+  WriteFields(writer, key, settings);
+  pf::RegCloseKey(handle);
 }
 
 void SaveRowsOfKind(KeyWriter& writer, const Settings& settings, std::int32_t kind) {
@@ -335,16 +223,16 @@ void RewriteLauncherEntries(KeyWriter& writer, const Settings& settings, int sto
   }
 }
 
-void SaveBlockKey(const Settings& settings, std::int32_t kind) {
+void SaveBlockKey(const Settings& settings, const BlockSettings& block) {
   char16_t path[kPathCapacity];
-  BlockKeyPath(kind, path);
-  int storedCount = kind == Launcher ? CountStoredLauncherPaths(path) : 0;
+  BlockKeyPath(block.Kind, path);
+  int storedCount = block.HoldsLauncherList ? CountStoredLauncherPaths(path) : 0;
   pf::KeyHandle key{};
   if (!OpenForWriting(pf::HKEY_CURRENT_USER, path, &key)) return;
   KeyWriter writer(key);
-  VisitBlock(writer, kind, static_cast<const SettingsBody&>(settings));
-  SaveRowsOfKind(writer, settings, kind);
-  if (kind == Launcher) RewriteLauncherEntries(writer, settings, storedCount);
+  WriteFields(writer, block.Settings, settings);
+  SaveRowsOfKind(writer, settings, block.Kind);
+  if (block.HoldsLauncherList) RewriteLauncherEntries(writer, settings, storedCount);
   pf::RegCloseKey(key);
 }
 
@@ -353,9 +241,9 @@ void SaveBlockKey(const Settings& settings, std::int32_t kind) {
 void LoadSettings(Settings& settings) {
   ResetToDefaults(settings);
   const bool program = settings.Owner == Deliverable::SettingsProgram;
-  if (program) LoadEnabled(settings);
-  LoadRootValues(settings);
-  for (std::int32_t kind = Wireless; kind <= SysInfo; ++kind) LoadBlockKey(settings, kind);
+  if (program) LoadKey(pf::HKEY_LOCAL_MACHINE, kTodayItemKey, TodayItemSettings(), settings);
+  LoadKey(pf::HKEY_CURRENT_USER, kRootKey, RootSettings(), settings);
+  for (const BlockSettings& block : kBlockSettings) LoadBlockKey(settings, block);
   if (program) {
     SortBlocks(settings.BlockTable);
     CopyBody(settings.EditSettings, settings);
@@ -363,9 +251,9 @@ void LoadSettings(Settings& settings) {
 }
 
 void SaveSettings(const Settings& settings) {
-  SaveEnabled(settings);
-  SaveRootValues(settings);
-  for (std::int32_t kind = Wireless; kind <= SysInfo; ++kind) SaveBlockKey(settings, kind);
+  SaveKey(pf::HKEY_LOCAL_MACHINE, kTodayItemKey, TodayItemSettings(), settings);
+  SaveKey(pf::HKEY_CURRENT_USER, kRootKey, RootSettings(), settings);
+  for (const BlockSettings& block : kBlockSettings) SaveBlockKey(settings, block);
 }
 
 }  // namespace ostrel

@@ -1,6 +1,7 @@
 // The settings record as one JSON object, named by the record's own fields.
 #include "tools/preview/dump_settings.h"
 
+#include "settings/blocks.h"
 #include "tools/preview/json_writer.h"
 
 namespace ostrel::preview {
@@ -17,74 +18,19 @@ void Font(JsonWriter& json, const char* key, const FontSpec& font) {
   json.EndObject();
 }
 
-void Wireless(JsonWriter& json, const WirelessSettings& w) {
-  json.BeginObject("WirelessSettings");
-  json.Number("Height", w.Height);
-  Font(json, "Font", w.Font);
-  json.Number("ShowBT", w.ShowBT);
-  json.Number("ShowWF", w.ShowWF);
-  json.Number("ShowCalls", w.ShowCalls);
-  json.Number("ShowSMS", w.ShowSMS);
-  json.Number("ShowEMails", w.ShowEMails);
-  json.Text("Tap", w.Tap);
-  json.EndObject();
+void FieldJson(JsonWriter& json, const Field& field, void* record) {
+  switch (field.Type) {
+    case FieldType::Number: json.Number(field.Member, NumberField(field, record)); break;
+    case FieldType::Colour: json.Number(field.Member, ColourField(field, record)); break;
+    case FieldType::Text: json.Text(field.Member, TextField(field, record)); break;
+    case FieldType::Font: Font(json, field.Member, FontField(field, record)); break;
+  }
 }
 
-void TimeBlock(JsonWriter& json, const TimeSettings& t) {
-  json.BeginObject("TimeSettings");
-  json.Number("Height", t.Height);
-  Font(json, "Font1", t.Font1);
-  json.Number("TimeFormat", t.TimeFormat);
-  json.Number("ShowSeconds", t.ShowSeconds);
-  json.Number("ShowAlarm", t.ShowAlarm);
-  Font(json, "Font2", t.Font2);
-  json.Number("ShowDate", t.ShowDate);
-  json.Text("Tap", t.Tap);
-  json.EndObject();
-}
-
-void DateBlock(JsonWriter& json, const DateSettings& d) {
-  json.BeginObject("DateSettings");
-  json.Number("Height", d.Height);
-  Font(json, "Font1", d.Font1);
-  Font(json, "Font2", d.Font2);
-  json.Text("Format1", d.Format1);
-  json.Text("Format2", d.Format2);
-  json.Text("Tap", d.Tap);
-  json.EndObject();
-}
-
-void CalendarBlock(JsonWriter& json, const CalendarSettings& c) {
-  json.BeginObject("CalendarSettings");
-  json.Number("Height", c.Height);
-  Font(json, "Font", c.Font);
-  Font(json, "WeekdaysFont", c.WeekdaysFont);
-  json.Number("ColorToday", c.ColorToday);
-  json.Number("ColorSaturday", c.ColorSaturday);
-  json.Number("ColorSunday", c.ColorSunday);
-  json.Number("ColorOther", c.ColorOther);
-  json.Text("Tap", c.Tap);
-  json.EndObject();
-}
-
-void LauncherBlock(JsonWriter& json, const LauncherSettings& l) {
-  json.BeginObject("LauncherSettings");
-  json.Number("Height", l.Height);
-  json.Number("BigIcons", l.BigIcons);
-  json.Number("Align", l.Align);
-  json.EndObject();
-}
-
-void SysInfoBlock(JsonWriter& json, const SysInfoSettings& s) {
-  json.BeginObject("SysInfoSettings");
-  json.Number("Height", s.Height);
-  Font(json, "Font", s.Font);
-  json.Number("RamType", s.RamType);
-  json.Number("PhoneType", s.PhoneType);
-  json.Number("CardType", s.CardType);
-  json.Text("Tap1", s.Tap1);
-  json.Text("Tap2", s.Tap2);
-  json.EndObject();
+// A key's fields in the record's order, under the record's own names.
+void KeyJson(JsonWriter& json, const SettingsKey& key, const Settings& settings) {
+  void* record = key.Record(const_cast<Settings&>(settings));
+  for (int i = 0; i < key.FieldCount; ++i) FieldJson(json, key.Fields[i], record);
 }
 
 void Table(JsonWriter& json, const Settings& settings) {
@@ -106,23 +52,17 @@ void Table(JsonWriter& json, const Settings& settings) {
 void WriteSettingsJson(std::ostream& out, const Settings& settings) {
   JsonWriter json(out);
   json.BeginObject();
-  json.Number("FixedPageCount", settings.FixedPageCount);
-  json.Number("MarginLeft", settings.MarginLeft);
-  json.Number("MarginTop", settings.MarginTop);
-  json.Number("MarginRight", settings.MarginRight);
-  json.Number("MarginBottom", settings.MarginBottom);
-  json.Number("TapType", settings.TapType);
-  Wireless(json, settings.WirelessSettings);
-  TimeBlock(json, settings.TimeSettings);
-  DateBlock(json, settings.DateSettings);
-  CalendarBlock(json, settings.CalendarSettings);
-  LauncherBlock(json, settings.LauncherSettings);
-  SysInfoBlock(json, settings.SysInfoSettings);
+  KeyJson(json, RootSettings(), settings);
+  for (const BlockSettings& block : kBlockSettings) {
+    json.BeginObject(block.Settings.Member);
+    KeyJson(json, block.Settings, settings);
+    json.EndObject();
+  }
   Table(json, settings);
   json.BeginArray("LauncherEntries");
   for (const LauncherEntry& entry : settings.LauncherEntries) json.Text(nullptr, entry.Path);
   json.EndArray();
-  if (settings.Owner == Deliverable::SettingsProgram) json.Number("Enabled", settings.Enabled);
+  if (settings.Owner == Deliverable::SettingsProgram) KeyJson(json, TodayItemSettings(), settings);
   json.EndObject();
 }
 

@@ -1,8 +1,8 @@
 // Value lists of the choice editor and the toggles, and the format help texts.
-#include "config/control_kit.h"
+#include "settings/fields.h"
 #include "platform/text.h"
 
-namespace ostrel::cfg {
+namespace ostrel {
 
 namespace {
 
@@ -50,13 +50,13 @@ const char16_t* BuildHelp(char16_t* out, const char16_t* const (&pieces)[N]) {
 
 }  // namespace
 
-const ValueList kTapTypes = {kTapTypeTexts, kTapTypeTexts, 3};
-const ValueList kTimeFormats = {kTimeFormatTexts, kTimeFormatTexts, 4};
-const ValueList kDatePlacements = {kDatePlacementTexts, kDatePlacementTexts, 5};
-const ValueList kAlignments = {kAlignmentTexts, kAlignmentTexts, 3};
-const ValueList kMemoryDisplays = {kMemoryEntries, kMemoryRows, 3};
-const ValueList kYesNo = {kYesNoTexts, kYesNoTexts, 2};
-const ValueList kIconSizes = {kIconSizeTexts, kIconSizeTexts, 2};
+const ValueList kTapTypes = {kTapTypeTexts, kTapTypeTexts, 3, nullptr};
+const ValueList kTimeFormats = {kTimeFormatTexts, kTimeFormatTexts, 4, TimeFormatHelp};
+const ValueList kDatePlacements = {kDatePlacementTexts, kDatePlacementTexts, 5, nullptr};
+const ValueList kAlignments = {kAlignmentTexts, kAlignmentTexts, 3, nullptr};
+const ValueList kMemoryDisplays = {kMemoryEntries, kMemoryRows, 3, nullptr};
+const ValueList kYesNo = {kYesNoTexts, kYesNoTexts, 2, nullptr};
+const ValueList kIconSizes = {kIconSizeTexts, kIconSizeTexts, 2, nullptr};
 
 const char16_t* ListText(const ValueList& list, std::int32_t value) {
   return (value >= 0 && value < list.Count) ? list.Rows[value] : nullptr;
@@ -72,4 +72,4 @@ const char16_t* TimeFormatHelp() {
   return BuildHelp(text, kTimeHelpPieces);
 }
 
-}  // namespace ostrel::cfg
+}  // namespace ostrel
