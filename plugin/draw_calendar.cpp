@@ -4,8 +4,6 @@
 #include "platform/text.h"
 #include "plugin/band.h"
 #include "plugin/fonts.h"
-#include "plugin/item_state.h"
-#include "plugin/plugin_state.h"
 #include "plugin/renderers.h"
 
 namespace ostrel {
@@ -74,12 +72,13 @@ struct DayFonts {
   pf::FontHandle bold{};
 };
 
-void DrawWeek(pf::SurfaceHandle surface, PaintFonts& fonts, const DayFonts& dayFonts,
+void DrawWeek(const BlockPaint& paint, PaintFonts& fonts, const DayFonts& dayFonts,
               const pf::RECT& band, const CalendarMetrics& m, int row, int top,
               const pf::SYSTEMTIME& today) {
-  const CalendarSettings& settings = PluginSettings().CalendarSettings;
+  const pf::SurfaceHandle surface = paint.Surface;
+  const CalendarSettings& settings = paint.Settings.CalendarSettings;
   for (int column = 0; column < kCalendarColumns; ++column) {
-    const CalendarCell& cell = Status().CalendarGrid[row][column];
+    const CalendarCell& cell = paint.Status.CalendarGrid[row][column];
     const bool isToday = IsDay(cell, today);
     char16_t number[12];
     pf::FormatText(number, 12, u"%d", static_cast<int>(cell.Day));
@@ -91,23 +90,24 @@ void DrawWeek(pf::SurfaceHandle surface, PaintFonts& fonts, const DayFonts& dayF
   }
 }
 
-void DrawHeader(pf::SurfaceHandle surface, const pf::RECT& band, const CalendarMetrics& m) {
+void DrawHeader(const BlockPaint& paint, const pf::RECT& band, const CalendarMetrics& m) {
   for (int column = 0; column < kCalendarColumns; ++column) {
-    const char16_t* name = Item().DayNames[column];
+    const char16_t* name = paint.Item.DayNames[column];
     int length = 0;  // a slot filled to the brim is read no further than its end
     while (length < kDayNameCapacity && name[length] != 0) ++length;
     pf::RECT box = CellBox(band, m, column, band.top);
-    pf::DrawTextW(surface, name, length, &box, kCellFlags);
+    pf::DrawTextW(paint.Surface, name, length, &box, kCellFlags);
   }
 }
 
 }  // namespace
 
-void DrawCalendarBlock(pf::WindowHandle window, pf::SurfaceHandle surface, int dx, int y) {
-  const Settings& all = PluginSettings();
+void DrawCalendarBlock(const BlockPaint& paint, int dx, int y) {
+  const pf::SurfaceHandle surface = paint.Surface;
+  const Settings& all = paint.Settings;
   const CalendarSettings& settings = all.CalendarSettings;
-  const pf::RECT band = BlockBand(window, Calendar, dx, y);
-  const int position = FindEntryOfKind(Calendar);
+  const pf::RECT band = BlockBand(paint, Calendar, dx, y);
+  const int position = FindEntryOfKind(all.BlockTable, Calendar);
   const int bandHeight = position < 0 ? 0 : all.BlockTable[position].PixelHeight;
 
   PaintFonts fonts(surface);
@@ -128,15 +128,15 @@ void DrawCalendarBlock(pf::WindowHandle window, pf::SurfaceHandle surface, int d
   pf::GetLocalTime(&today);
   const int header = settings.WeekdaysFont.Size > 0 ? 1 : 0;
   const RowRange rows = RowsToDraw(bandHeight, all.MarginTop + all.MarginBottom, header,
-                                   m.rowHeight, TodayRow(Status(), today));
+                                   m.rowHeight, TodayRow(paint.Status, today));
   for (int k = 0; k < rows.count; ++k) {
-    DrawWeek(surface, fonts, dayFonts, band, m, rows.first + k, band.top + (header + k) * m.rowHeight,
+    DrawWeek(paint, fonts, dayFonts, band, m, rows.first + k, band.top + (header + k) * m.rowHeight,
              today);
   }
   if (header == 0) return;
   fonts.Use(headerFont);
   pf::SetTextColor(surface, settings.WeekdaysFont.Color);
-  DrawHeader(surface, band, m);
+  DrawHeader(paint, band, m);
 }
 
 }  // namespace ostrel

@@ -1,8 +1,6 @@
 // The Date block: date text 1 at the left end and date text 2 at the right end of one row.
 #include "platform/draw.h"
-#include "plugin/band.h"
 #include "plugin/fonts.h"
-#include "plugin/plugin_state.h"
 #include "plugin/renderers.h"
 
 namespace ostrel {
@@ -20,10 +18,11 @@ void DrawLine(pf::SurfaceHandle surface, PaintFonts& fonts, const FontSpec& spec
 
 }  // namespace
 
-void DrawDateBlock(pf::WindowHandle window, pf::SurfaceHandle surface, int dx, int y) {
-  const DateSettings& settings = PluginSettings().DateSettings;
-  const StatusState& status = Status();
-  const pf::RECT band = BlockBand(window, Date, dx, y);
+void DrawDateBlock(const BlockPaint& paint, int dx, int y) {
+  const pf::SurfaceHandle surface = paint.Surface;
+  const DateSettings& settings = paint.Settings.DateSettings;
+  const StatusState& status = paint.Status;
+  const pf::RECT band = BlockBand(paint, Date, dx, y);
   PaintFonts fonts(surface);
   DrawLine(surface, fonts, settings.Font1, status.DateText1, band, pf::DT_LEFT);
   DrawLine(surface, fonts, settings.Font2, status.DateText2, band, pf::DT_RIGHT);

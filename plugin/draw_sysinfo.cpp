@@ -1,10 +1,7 @@
 // The System information block: four equal columns (battery, main memory, phone memory, card), each an image with its figure under it.
 #include "platform/draw.h"
-#include "plugin/band.h"
 #include "plugin/draw_image.h"
 #include "plugin/fonts.h"
-#include "plugin/item_state.h"
-#include "plugin/plugin_state.h"
 #include "plugin/renderers.h"
 
 namespace ostrel {
@@ -28,11 +25,12 @@ int DrawColumnImage(pf::SurfaceHandle surface, pf::BitmapHandle image, int left,
 
 }  // namespace
 
-void DrawSysInfoBlock(pf::WindowHandle window, pf::SurfaceHandle surface, int dx, int y) {
-  const SysInfoSettings& settings = PluginSettings().SysInfoSettings;
-  const StatusState& status = Status();
-  const StateImages& images = Item().Images;
-  const pf::RECT band = BlockBand(window, SysInfo, dx, y);
+void DrawSysInfoBlock(const BlockPaint& paint, int dx, int y) {
+  const pf::SurfaceHandle surface = paint.Surface;
+  const SysInfoSettings& settings = paint.Settings.SysInfoSettings;
+  const StatusState& status = paint.Status;
+  const StateImages& images = paint.Item.Images;
+  const pf::RECT band = BlockBand(paint, SysInfo, dx, y);
   const int width = (band.right - band.left) / kColumns;
   const Column columns[kColumns] = {{images.Battery, status.BatteryText},
                                     {images.MemoryRam, status.RamText},

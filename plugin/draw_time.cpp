@@ -2,11 +2,8 @@
 #include <algorithm>
 
 #include "platform/draw.h"
-#include "plugin/band.h"
 #include "plugin/draw_image.h"
 #include "plugin/fonts.h"
-#include "plugin/item_state.h"
-#include "plugin/plugin_state.h"
 #include "plugin/renderers.h"
 
 namespace ostrel {
@@ -86,9 +83,9 @@ void DrawLine(pf::SurfaceHandle surface, const char16_t* text, const pf::RECT& b
 }
 
 // The alarm icon's top-left corner and size; the icon is drawn here.
-pf::RECT CopyAlarmIcon(pf::SurfaceHandle surface, const pf::RECT& band, std::int32_t mode,
+pf::RECT CopyAlarmIcon(const BlockPaint& paint, const pf::RECT& band, std::int32_t mode,
                        int dateHeight) {
-  const ImageSurface icon(surface, Item().Images.Alarm);
+  const ImageSurface icon(paint.Surface, paint.Item.Images.Alarm);
   if (!icon.Loaded()) return pf::RECT{};
   const int x = mode == DateRight ? band.left : band.right - icon.Width();
   const int top = mode == DateTop ? band.top + dateHeight : band.top;
@@ -97,12 +94,13 @@ pf::RECT CopyAlarmIcon(pf::SurfaceHandle surface, const pf::RECT& band, std::int
 }
 
 // The next alarm: its icon, and under it the alarm time when there is one.
-void DrawAlarm(pf::SurfaceHandle surface, PaintFonts& fonts, pf::FontHandle alarmFont,
+void DrawAlarm(const BlockPaint& paint, PaintFonts& fonts, pf::FontHandle alarmFont,
                const pf::RECT& band, int dateHeight) {
-  const TimeSettings& settings = PluginSettings().TimeSettings;
-  const StatusState& status = Status();
-  if (settings.ShowAlarm == 0 || pf::IsNull(Item().Images.Alarm) || status.AlarmSet == 0) return;
-  const pf::RECT icon = CopyAlarmIcon(surface, band, settings.ShowDate, dateHeight);
+  const pf::SurfaceHandle surface = paint.Surface;
+  const TimeSettings& settings = paint.Settings.TimeSettings;
+  const StatusState& status = paint.Status;
+  if (settings.ShowAlarm == 0 || pf::IsNull(paint.Item.Images.Alarm) || status.AlarmSet == 0) return;
+  const pf::RECT icon = CopyAlarmIcon(paint, band, settings.ShowDate, dateHeight);
   if (icon.right == icon.left || status.AlarmText[0] == 0) return;
   fonts.Use(alarmFont);
   pf::SetTextColor(surface, settings.Font2.Color);
@@ -113,11 +111,12 @@ void DrawAlarm(pf::SurfaceHandle surface, PaintFonts& fonts, pf::FontHandle alar
 
 }  // namespace
 
-void DrawTimeBlock(pf::WindowHandle window, pf::SurfaceHandle surface, int dx, int y) {
-  const TimeSettings& settings = PluginSettings().TimeSettings;
-  const DateSettings& dateSettings = PluginSettings().DateSettings;
-  const StatusState& status = Status();
-  const pf::RECT band = BlockBand(window, Time, dx, y);
+void DrawTimeBlock(const BlockPaint& paint, int dx, int y) {
+  const pf::SurfaceHandle surface = paint.Surface;
+  const TimeSettings& settings = paint.Settings.TimeSettings;
+  const DateSettings& dateSettings = paint.Settings.DateSettings;
+  const StatusState& status = paint.Status;
+  const pf::RECT band = BlockBand(paint, Time, dx, y);
 
   PaintFonts fonts(surface);
   const pf::FontHandle clockFont = fonts.Make(settings.Font1);
@@ -153,7 +152,7 @@ void DrawTimeBlock(pf::WindowHandle window, pf::SurfaceHandle surface, int dx, i
   pf::DrawTextW(surface, status.TimeText, -1, &clock,
                 pf::DT_SINGLELINE | pf::DT_RIGHT | pf::DT_VCENTER | pf::DT_NOCLIP);
 
-  DrawAlarm(surface, fonts, alarmFont, band, date.height);
+  DrawAlarm(paint, fonts, alarmFont, band, date.height);
 }
 
 }  // namespace ostrel

@@ -2,11 +2,8 @@
 #include "platform/draw.h"
 #include "platform/gdi.h"
 #include "platform/text.h"
-#include "plugin/band.h"
 #include "plugin/draw_image.h"
 #include "plugin/fonts.h"
-#include "plugin/item_state.h"
-#include "plugin/plugin_state.h"
 #include "plugin/renderers.h"
 
 namespace ostrel {
@@ -35,11 +32,12 @@ void PackIcon(pf::SurfaceHandle surface, pf::BitmapHandle image, bool shown, int
 
 }  // namespace
 
-void DrawWirelessBlock(pf::WindowHandle window, pf::SurfaceHandle surface, int dx, int y) {
-  const WirelessSettings& settings = PluginSettings().WirelessSettings;
-  const StatusState& status = Status();
-  const StateImages& images = Item().Images;
-  pf::RECT band = BlockBand(window, Wireless, dx, y);
+void DrawWirelessBlock(const BlockPaint& paint, int dx, int y) {
+  const pf::SurfaceHandle surface = paint.Surface;
+  const WirelessSettings& settings = paint.Settings.WirelessSettings;
+  const StatusState& status = paint.Status;
+  const StateImages& images = paint.Item.Images;
+  pf::RECT band = BlockBand(paint, Wireless, dx, y);
 
   PaintFonts fonts(surface);
   fonts.Use(fonts.Make(settings.Font));

@@ -7,6 +7,7 @@
 #include "plugin/item_handlers.h"
 #include "plugin/item_state.h"
 #include "plugin/layout.h"
+#include "plugin/plugin_state.h"
 
 namespace ostrel {
 
@@ -72,7 +73,7 @@ void PaintItem(pf::WindowHandle window, pf::SurfaceHandle target) {
       pf::CreateCompatibleBitmap(display, client.right - client.left, client.bottom - client.top);
   const pf::BitmapHandle previous = pf::SelectObject(frame, bitmap);
   DrawBackground(window, frame);
-  PaintBlocks(window, frame);
+  PaintBlocks(BlockPaint{PluginSettings(), Status(), Item(), window, frame, client});
   ShowFrame(window, target, client, frame);
   pf::SelectObject(frame, previous);
   pf::DeleteObject(bitmap);

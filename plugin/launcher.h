@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/types.h"
+#include "plugin/block_paint.h"
 
 namespace ostrel {
 
@@ -20,6 +21,6 @@ int LauncherIconHeight();
 
 // The renderer of the launcher block: each icon at its cell's top-left
 // corner, shifted by dx and by the slot's top y.
-void DrawLauncherBlock(pf::WindowHandle window, pf::SurfaceHandle surface, int dx, int y);
+void DrawLauncherBlock(const BlockPaint& paint, int dx, int y);
 
 }  // namespace ostrel

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/types.h"
+#include "plugin/block_paint.h"
 
 namespace ostrel {
 
@@ -16,9 +17,9 @@ int ComputeItemHeight();
 
 // Draws the fixed blocks and the current page (with the neighbouring page
 // sliding in while a swipe is tracked).
-void PaintBlocks(pf::WindowHandle window, pf::SurfaceHandle surface);
+void PaintBlocks(const BlockPaint& paint);
 // Draws the entry at a position through its kind's renderer.
-void PaintEntryAt(pf::WindowHandle window, pf::SurfaceHandle surface, int position, int dx, int y);
+void PaintEntryAt(const BlockPaint& paint, int position, int dx, int y);
 
 // The visible page after / before a position, wrapping around the pages.
 int NextPage(int position);

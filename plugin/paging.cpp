@@ -4,9 +4,8 @@
 #include "platform/controls.h"
 #include "platform/draw.h"
 #include "plugin/item_state.h"
-#include "plugin/launcher.h"
+#include "plugin/item_blocks.h"
 #include "plugin/plugin_state.h"
-#include "plugin/renderers.h"
 #include "plugin/taps.h"
 
 namespace ostrel {
@@ -25,47 +24,40 @@ int ClientWidth(pf::WindowHandle window) {
 
 // The current page and, while a swipe is tracked, its neighbour coming in
 // from the side the pen moves away from.
-void PaintPages(pf::WindowHandle window, pf::SurfaceHandle surface, int y) {
-  const ItemState& item = Item();
+void PaintPages(const BlockPaint& paint, int y) {
+  const ItemState& item = paint.Item;
   const PenState& pen = item.Pen;
   if (pen.Tracking == 1 && pen.Moved == 1 && item.PageCount > 1) {
     const int d = pen.CurX - pen.DownX;
-    const int w = ClientWidth(window);
-    PaintEntryAt(window, surface, item.CurrentPage, d, y);
+    const int w = paint.Client.right - paint.Client.left;
+    PaintEntryAt(paint, item.CurrentPage, d, y);
     if (d < 0) {
-      PaintEntryAt(window, surface, NextPage(item.CurrentPage), d + w, y);
+      PaintEntryAt(paint, NextPage(item.CurrentPage), d + w, y);
     } else {
-      PaintEntryAt(window, surface, PreviousPage(item.CurrentPage), d - w, y);
+      PaintEntryAt(paint, PreviousPage(item.CurrentPage), d - w, y);
     }
   } else if (item.PageCount > 0 && InTable(item.CurrentPage)) {
-    PaintEntryAt(window, surface, item.CurrentPage, 0, y);
+    PaintEntryAt(paint, item.CurrentPage, 0, y);
   }
 }
 
 }  // namespace
 
-void PaintEntryAt(pf::WindowHandle window, pf::SurfaceHandle surface, int position, int dx, int y) {
+void PaintEntryAt(const BlockPaint& paint, int position, int dx, int y) {
   if (!InTable(position)) return;
-  switch (PluginSettings().BlockTable[position].Kind) {
-    case Wireless: DrawWirelessBlock(window, surface, dx, y); break;
-    case Time: DrawTimeBlock(window, surface, dx, y); break;
-    case Date: DrawDateBlock(window, surface, dx, y); break;
-    case Calendar: DrawCalendarBlock(window, surface, dx, y); break;
-    case Launcher: DrawLauncherBlock(window, surface, dx, y); break;
-    case SysInfo: DrawSysInfoBlock(window, surface, dx, y); break;
-    default: break;
-  }
+  const ItemBlock* block = ItemBlockOf(paint.Settings.BlockTable[position].Kind);
+  if (block != nullptr) block->Draw(paint, dx, y);
 }
 
-void PaintBlocks(pf::WindowHandle window, pf::SurfaceHandle surface) {
-  const Settings& settings = PluginSettings();
-  pf::SetBkMode(surface, pf::TRANSPARENT);
+void PaintBlocks(const BlockPaint& paint) {
+  const Settings& settings = paint.Settings;
+  pf::SetBkMode(paint.Surface, pf::TRANSPARENT);
   int y = 0;
   for (int position = 0; position < settings.FixedPageCount && position < BlockCount; ++position) {
-    if (Visible(position)) PaintEntryAt(window, surface, position, 0, y);
+    if (settings.BlockTable[position].Visible != 0) PaintEntryAt(paint, position, 0, y);
     y += settings.BlockTable[position].PixelHeight;
   }
-  PaintPages(window, surface, y);
+  PaintPages(paint, y);
 }
 
 int NextPage(int position) {

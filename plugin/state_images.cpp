@@ -6,6 +6,7 @@
 #include "platform/text.h"
 #include "plugin/band.h"
 #include "plugin/fonts.h"
+#include "plugin/item_blocks.h"
 #include "plugin/item_state.h"
 #include "plugin/plugin_state.h"
 
@@ -18,15 +19,6 @@ bool EntryVisible(std::int32_t kind) {
   return position >= 0 && PluginSettings().BlockTable[position].Visible != 0;
 }
 
-// The image file folder + base + dpi + ".png", or null when that name would
-// not fit a path (a cut name could open some other file).
-pf::BitmapHandle LoadImage(const char16_t* folder, const char16_t* base, int dpi) {
-  char16_t file[2 * kPathCapacity];
-  const int length = pf::FormatText(file, 2 * kPathCapacity, u"%s%s%i%s", folder, base, dpi, u".png");
-  if (length >= kPathCapacity) return pf::BitmapHandle{};
-  return pf::SHLoadImageFile(file);
-}
-
 void Release(pf::BitmapHandle& image) {
   if (!pf::IsNull(image)) pf::DeleteObject(image);
   image = pf::BitmapHandle{};
@@ -34,22 +26,21 @@ void Release(pf::BitmapHandle& image) {
 
 }  // namespace
 
+pf::BitmapHandle LoadStateImage(const char16_t* folder, const char16_t* base, int dpi) {
+  char16_t file[2 * kPathCapacity];
+  const int length = pf::FormatText(file, 2 * kPathCapacity, u"%s%s%i%s", folder, base, dpi, u".png");
+  if (length >= kPathCapacity) return pf::BitmapHandle{};
+  return pf::SHLoadImageFile(file);
+}
+
 void LoadStateImages(const char16_t* folder) {
   ReleaseStateImages();
   StateImages& images = Item().Images;
   const int dpi = ScreenDensity(pf::LOGPIXELSY);
-  if (EntryVisible(Wireless)) {
-    images.Bt = LoadImage(folder, u"bt", dpi);
-    images.Wifi = LoadImage(folder, u"wifi", dpi);
-  }
-  if (EntryVisible(Time) && PluginSettings().TimeSettings.ShowAlarm != 0) {
-    images.Alarm = LoadImage(folder, u"alarm", dpi);
-  }
-  if (EntryVisible(SysInfo)) {
-    images.Battery = LoadImage(folder, u"battery", dpi);
-    images.MemoryRam = LoadImage(folder, u"memory_ram", dpi);
-    images.MemoryPhone = LoadImage(folder, u"memory_phone", dpi);
-    images.MemoryCard = LoadImage(folder, u"memory_card", dpi);
+  const Settings& settings = PluginSettings();
+  for (std::int32_t kind = 1; kind <= BlockCount; ++kind) {
+    const ItemBlock* block = ItemBlockOf(kind);
+    if (block->LoadImages != nullptr && EntryVisible(kind)) block->LoadImages(settings, folder, dpi, images);
   }
 }
 

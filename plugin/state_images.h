@@ -1,6 +1,8 @@
 // The state images of the item: loaded once per item window from files named after the screen density.
 #pragma once
 
+#include "platform/types.h"
+
 namespace ostrel {
 
 // Fills Item().Images from folder (with its trailing backslash): for each
@@ -8,6 +10,10 @@ namespace ostrel {
 // ".png". Images of hidden blocks, and files that are missing, stay null.
 // Images loaded before are released first.
 void LoadStateImages(const char16_t* folder);
+
+// The image folder + base + dpi + ".png", or null when it is missing or
+// that name would not fit a path (a cut name could open some other file).
+pf::BitmapHandle LoadStateImage(const char16_t* folder, const char16_t* base, int dpi);
 
 // Deletes the loaded images and clears their fields.
 void ReleaseStateImages();

@@ -4,6 +4,7 @@
 #include "platform/controls.h"
 #include "platform/shell.h"
 #include "platform/text.h"
+#include "plugin/item_blocks.h"
 #include "plugin/item_state.h"
 #include "plugin/plugin_state.h"
 
@@ -29,9 +30,10 @@ void StartCommand(const char16_t* command) {
   if (!pf::IsNull(info.hProcess)) pf::CloseHandle(info.hProcess);
 }
 
-// The first launcher entry whose cell holds the point; gaps start nothing.
-void TapLauncher(int x, int yInBand) {
-  for (const LauncherEntry& entry : PluginSettings().LauncherEntries) {
+}  // namespace
+
+void TapLauncherCell(const Settings& settings, int x, int yInBand) {
+  for (const LauncherEntry& entry : settings.LauncherEntries) {
     if (Contains(entry.Bounds, x, yInBand)) {
       LaunchPath(entry.Path);
       return;
@@ -39,12 +41,9 @@ void TapLauncher(int x, int yInBand) {
   }
 }
 
-// The battery part is the left quarter of the inner width, the memory part
-// the rest; the side margins start nothing.
-void TapSysInfo(int x) {
-  const Settings& settings = PluginSettings();
+void TapSysInfoPart(const Settings& settings, pf::WindowHandle window, int x) {
   pf::RECT client;
-  pf::GetClientRect(Item().ItemWindow, &client);
+  pf::GetClientRect(window, &client);
   const int innerLeft = client.left + settings.MarginLeft;
   const int innerRight = client.right - settings.MarginRight;
   if (x <= innerLeft || x >= innerRight) return;
@@ -52,8 +51,6 @@ void TapSysInfo(int x) {
   const int split = innerLeft + inner / 4;
   LaunchPath(x < split ? settings.SysInfoSettings.Tap1 : settings.SysInfoSettings.Tap2);
 }
-
-}  // namespace
 
 bool TapTypeMatches(int isDouble) {
   switch (PluginSettings().TapType) {
@@ -66,20 +63,9 @@ bool TapTypeMatches(int isDouble) {
 void TapEntry(int position, int x, int yInBand, int isDouble) {
   if (position < 0 || position >= BlockCount) return;
   const Settings& settings = PluginSettings();
-  const std::int32_t kind = settings.BlockTable[position].Kind;
-  if (kind == Launcher) {
-    TapLauncher(x, yInBand);
-    return;
-  }
-  if (!TapTypeMatches(isDouble)) return;
-  switch (kind) {
-    case Wireless: LaunchPath(settings.WirelessSettings.Tap); break;
-    case Time: LaunchPath(settings.TimeSettings.Tap); break;
-    case Date: LaunchPath(settings.DateSettings.Tap); break;
-    case Calendar: LaunchPath(settings.CalendarSettings.Tap); break;
-    case SysInfo: TapSysInfo(x); break;
-    default: break;
-  }
+  const ItemBlock* block = ItemBlockOf(settings.BlockTable[position].Kind);
+  if (block == nullptr || (block->FollowsTapType && !TapTypeMatches(isDouble))) return;
+  block->Tap(settings, Item(), x, yInBand);
 }
 
 bool FileExists(const char16_t* path) {

@@ -1,6 +1,9 @@
 // Taps on blocks and program launching: which gesture counts, which target a block names, how it is started.
 #pragma once
 
+#include "platform/types.h"
+#include "settings/settings.h"
+
 namespace ostrel {
 
 // The settings program, started from the plug-in's own folder.
@@ -11,6 +14,11 @@ constexpr const char16_t* kSettingsProgramFile = u"ostrelcfg.exe";
 // 1 for the double-click message and 0 for a pen release.
 void TapEntry(int position, int x, int yInBand, int isDouble);
 
+// The launcher entry whose cell holds the point starts; gaps start nothing.
+void TapLauncherCell(const Settings& settings, int x, int yInBand);
+// The battery part is the left quarter of the inner width, the memory part
+// the rest; the side margins start nothing.
+void TapSysInfoPart(const Settings& settings, pf::WindowHandle window, int x);
 // Whether the item's tap type lets this gesture start a block's program.
 bool TapTypeMatches(int isDouble);
 

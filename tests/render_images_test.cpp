@@ -126,11 +126,12 @@ TEST_F(RenderItemPicture, BlocksDrawTheirTextAndIconsWithTheKeyColourLeftOut) {
   const pf::COLORREF background = pf::RGB(0x20, 0x30, 0x48);
   pf::SurfaceHandle surface = Surface(240, 156, background);
   pf::SetBkMode(surface, pf::TRANSPARENT);  // as the item's paint leaves it for the renderers
-  DrawWirelessBlock(window, surface, 0, 0);
-  DrawTimeBlock(window, surface, 0, 15);
-  DrawDateBlock(window, surface, 0, 45);
-  DrawCalendarBlock(window, surface, 0, 60);
-  DrawSysInfoBlock(window, surface, 0, 108);
+  const BlockPaint paint = PaintOn(surface);
+  DrawWirelessBlock(paint, 0, 0);
+  DrawTimeBlock(paint, 0, 15);
+  DrawDateBlock(paint, 0, 45);
+  DrawCalendarBlock(paint, 0, 60);
+  DrawSysInfoBlock(paint, 0, 108);
   const pf::host::RasterImage* picture = pf::host::SurfacePicture(surface);
   ASSERT_NE(picture, nullptr);
   EXPECT_TRUE(pf::host::WritePng(OSTREL_BINARY_DIR "/render_blocks.png", *picture));

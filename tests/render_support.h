@@ -24,7 +24,7 @@ namespace ostrel::testing {
 using pf::host::DrawKind;
 using pf::host::DrawRecord;
 using Log = std::vector<DrawRecord>;
-using Renderer = void (*)(pf::WindowHandle, pf::SurfaceHandle, int, int);
+using Renderer = void (*)(const BlockPaint&, int, int);
 
 // The state images that come with the plug-in.
 inline const char16_t* ImageFolder() { return u"" OSTREL_SOURCE_DIR "/res/images/"; }
@@ -67,6 +67,12 @@ class RenderTest : public DrawTest {
                                  pf::ModuleHandle{}, nullptr);
     ASSERT_FALSE(pf::IsNull(window));
   }
+  // The item's records, drawn on a surface in the test's window.
+  BlockPaint PaintOn(pf::SurfaceHandle surface) const {
+    pf::RECT client;
+    pf::GetClientRect(window, &client);
+    return BlockPaint{PluginSettings(), Status(), Item(), window, surface, client};
+  }
   static void SetPixelHeight(std::int32_t kind, int height) {
     PluginSettings().BlockTable[FindEntryOfKind(kind)].PixelHeight = height;
   }
@@ -80,7 +86,7 @@ class RenderTest : public DrawTest {
     pf::FontHandle ownFont = pf::CreateFontIndirectW(&own);
     pf::FontHandle stock = pf::SelectObject(dc, ownFont);
     const int before = pf::LiveDrawingObjects();
-    renderer(window, dc, dx, y);
+    renderer(PaintOn(dc), dx, y);
     EXPECT_EQ(pf::LiveDrawingObjects(), before) << "the renderer leaked a drawing object";
     EXPECT_EQ(pf::SelectObject(dc, stock), ownFont) << "the surface's font was not put back";
     pf::DeleteObject(ownFont);

@@ -35,30 +35,22 @@ class RenderTime : public RenderTest {
   }
 };
 
+// Band 10, 2 .. 230, 68. In Tahoma at 96 dpi "00:00" is 114 pixels wide at
+// 30 pt bold; date line 1 (8 pt bold) is 87 x 12, line 2 (12 pt bold) 108 x 19.
 TEST_F(RenderTime, ClockBoxAndDateLinesFollowEachDatePlacement) {
-  const pf::SIZE d1 = Measure(PluginSettings().DateSettings.Font1, kLine1);
-  const pf::SIZE d2 = Measure(PluginSettings().DateSettings.Font2, kLine2);
-  const int tw = Measure(PluginSettings().TimeSettings.Font1, u"00:00").cx;
-  const int dW = std::max(d1.cx, d2.cx);
-  const int dH = std::max(d1.cy, d2.cy);
-  ASSERT_NE(d1.cy, d2.cy);
-  ASSERT_NE(d1.cx, d2.cx);
   struct Case {
     int mode;
     pf::RECT clock;
     int top1, top2;
     std::uint32_t align1, align2;
   };
-  const int centred = 10 + (220 - tw) / 2;
   const Case cases[] = {
-      {0, {centred, 2, centred + tw, 68}, -1, -1, 0, 0},
-      {1, {10 + dW + (220 - dW - tw) / 2, 2, 10 + dW + (220 - dW - tw) / 2 + tw, 68}, 2, 2 + d1.cy,
-       pf::DT_LEFT, pf::DT_LEFT},
-      {2, {centred, 2 + dH, centred + tw, 68}, 2, 2, pf::DT_LEFT, pf::DT_RIGHT},
-      {3, {10 + (220 - dW - tw) / 2, 2, 10 + (220 - dW - tw) / 2 + tw, 68}, 2, 2 + d1.cy,
-       pf::DT_RIGHT, pf::DT_RIGHT},
-      {4, {centred, 2, centred + tw, 68 - dH}, 68 - d1.cy, 68 - d2.cy, pf::DT_LEFT, pf::DT_RIGHT},
-      {9, {centred, 2, centred + tw, 68}, -1, -1, 0, 0},
+      {0, {63, 2, 177, 68}, -1, -1, 0, 0},  // centred: 10 + (220 - 114) / 2
+      {1, {117, 2, 231, 68}, 2, 14, pf::DT_LEFT, pf::DT_LEFT},  // after the dates: 10 + 108 + (220 - 108 - 114) / 2
+      {2, {63, 21, 177, 68}, 2, 2, pf::DT_LEFT, pf::DT_RIGHT},  // under the taller line
+      {3, {9, 2, 123, 68}, 2, 14, pf::DT_RIGHT, pf::DT_RIGHT},  // before the dates
+      {4, {63, 2, 177, 49}, 56, 49, pf::DT_LEFT, pf::DT_RIGHT},  // lines on the band's bottom
+      {9, {63, 2, 177, 68}, -1, -1, 0, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.mode);
@@ -90,17 +82,15 @@ TEST_F(RenderTime, ClockBoxAndDateLinesFollowEachDatePlacement) {
 
 TEST_F(RenderTime, SecondsWidenTheBoxAndTheBandFollowsTheSlide) {
   PluginSettings().TimeSettings.ShowSeconds = 1;
-  const int tw = Measure(PluginSettings().TimeSettings.Font1, u"00:00:00").cx;
   const DrawRecord clock = TextCall(Render(DrawTimeBlock, -100, 15), u"7:05");
-  const int left = 10 - 100 + (220 - tw) / 2;
-  EXPECT_EQ(clock.rect, (pf::RECT{left, 17, left + tw, 83}));
+  // "00:00:00" is 178 pixels wide: 10 - 100 + (220 - 178) / 2.
+  EXPECT_EQ(clock.rect, (pf::RECT{-69, 17, 109, 83}));
 }
 
 TEST_F(RenderTime, AlarmIconSitsLeftOnlyWhenTheDatesAreRightAndBelowTheDatesWhenOnTop) {
   LoadStateImages(ImageFolder());
   SetAlarm(1, u"07:05");
-  const int dH = std::max(Measure(PluginSettings().DateSettings.Font1, kLine1).cy,
-                          Measure(PluginSettings().DateSettings.Font2, kLine2).cy);
+  const int dH = 19;  // the taller date line
   struct Case {
     int mode;
     int x, y;
