@@ -11,15 +11,22 @@ namespace {
 
 enum ColumnRule { HalfLessFour, Half, FourTenths };
 
+// The settings program's side of each block kind: the list that holds its
+// page's rows, its column widths, and what else its page fills when opened.
 struct BlockPage {
   Control list;
   ColumnRule columns;
+  void (*Opened)();
 };
 
 // By OpenBlock (kind - 1).
 const BlockPage kPages[BlockCount] = {
-    {WirelessList, HalfLessFour}, {TimeList, HalfLessFour},          {DateList, HalfLessFour},
-    {CalendarList, Half},         {LauncherPropsList, FourTenths}, {SysInfoList, Half},
+    {WirelessList, HalfLessFour, nullptr},
+    {TimeList, HalfLessFour, nullptr},
+    {DateList, HalfLessFour, nullptr},
+    {CalendarList, Half, nullptr},
+    {LauncherPropsList, FourTenths, LoadWorkingLaunchers},  // and the list of programs
+    {SysInfoList, Half, nullptr},
 };
 
 RowTable RowsOf(int openBlock) { return RowTable{{&kBlockSettings[openBlock].Settings, nullptr}, 1}; }
@@ -60,7 +67,7 @@ WindowHandle BlockListOf(int openBlock) {
 void RefreshBlockPage(int kind) {
   const BlockPage* page = PageOf(kind - 1);
   if (page == nullptr) return;
-  if (kind == Launcher) LoadWorkingLaunchers();
+  if (page->Opened != nullptr) page->Opened();
   ShowAllRowValues(Ctl(page->list), RowsOf(kind - 1), State().Settings.EditSettings);
 }
 

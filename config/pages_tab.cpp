@@ -2,6 +2,7 @@
 #include "config/control_kit.h"
 #include "config/pages.h"
 #include "platform/text.h"
+#include "settings/blocks.h"
 
 namespace ostrel::cfg {
 
@@ -94,7 +95,7 @@ void OpenBlockPage() {
   int row = SelectedRow(list);
   if (row < 0) return;
   int kind = RowKindOf(list, row);
-  if (kind < Wireless || kind > SysInfo) return;
+  if (BlockSettingsOf(kind) == nullptr) return;
   Program& p = State();
   p.OpenBlock = kind - 1;
   CopyBody(p.Settings.EditSettings, p.Settings);

@@ -10,6 +10,13 @@ using pf::LOGPIXELSY;
 
 constexpr FontDefault kWhiteTahoma8{u"Tahoma", 8, 0, 0xFFFFFF, 1};
 
+// A font whose size loads within low .. 100, the range its row's editor offers.
+template <auto Member>
+constexpr Field SizedFont(const char* name, const FontNames& stored, const FontDefault& value, const char16_t* caption,
+                          std::int32_t low) {
+  return Corrected(WithRow(FontSetting<Member>(name, stored, value), FontRowOf(caption, low)), low, 100);
+}
+
 template <auto Member>
 constexpr Field HeightSetting(std::int32_t factor, const char16_t* caption) {
   return WithRow(Scaled(NumberSetting<Member>("Height", u"Height", factor), LOGPIXELSY),
@@ -36,21 +43,15 @@ const char16_t* const kWirelessOrder[] = {u"FontName", u"Tap",    u"FontSize", u
 // ---- Time ----
 const Field kTimeFields[] = {
     HeightSetting<&TimeSettings::Height>(30, u"Высота часов"),
-    Corrected(WithRow(FontSetting<&TimeSettings::Font1>(
-                          "Font1", {u"FontName1", u"FontSize1", u"FontBold1", u"FontColor1", u"ClearType1"},
-                          {u"Tahoma", 30, 1, 0xFFFFFF, 1}),
-                      FontRowOf(u"Шрифт часов", 1)),
-              1, 100),
+    SizedFont<&TimeSettings::Font1>("Font1", {u"FontName1", u"FontSize1", u"FontBold1", u"FontColor1", u"ClearType1"},
+                {u"Tahoma", 30, 1, 0xFFFFFF, 1}, u"Шрифт часов", 1),
     WithRow(NumberSetting<&TimeSettings::TimeFormat>("TimeFormat", u"TimeFormat", 2),
             ChoiceRowOf(u"Формат времени", kTimeFormats)),
     WithRow(NumberSetting<&TimeSettings::ShowSeconds>("ShowSeconds", u"ShowSeconds", 0),
             ToggleRowOf(u"Показать секунды", kYesNo)),
     WithRow(NumberSetting<&TimeSettings::ShowAlarm>("ShowAlarm", u"ShowAlarm", 1), ToggleRowOf(u"Будильник", kYesNo)),
-    Corrected(WithRow(FontSetting<&TimeSettings::Font2>(
-                          "Font2", {u"FontName2", u"FontSize2", u"FontBold2", u"FontColor2", u"ClearType2"},
-                          {u"Tahoma", 7, 0, 0xFFFFFF, 1}),
-                      FontRowOf(u"Шрифт будильника", 1)),
-              1, 100),
+    SizedFont<&TimeSettings::Font2>("Font2", {u"FontName2", u"FontSize2", u"FontBold2", u"FontColor2", u"ClearType2"},
+                {u"Tahoma", 7, 0, 0xFFFFFF, 1}, u"Шрифт будильника", 1),
     WithRow(NumberSetting<&TimeSettings::ShowDate>("ShowDate", u"ShowDate", DateNone),
             ChoiceRowOf(u"Показать дату", kDatePlacements)),
     WithRow(TextSetting<&TimeSettings::Tap>("Tap", u"Tap", u"Windows\\clock.exe"), FileRowOf(u"Тап")),
@@ -63,16 +64,10 @@ const char16_t* const kTimeOrder[] = {
 // ---- Date ----
 const Field kDateFields[] = {
     HeightSetting<&DateSettings::Height>(15, u"Высота даты"),
-    Corrected(WithRow(FontSetting<&DateSettings::Font1>(
-                          "Font1", {u"FontName1", u"FontSize1", u"FontBold1", u"FontColor1", u"ClearType1"},
-                          {u"Tahoma", 8, 1, 0xFFFFFF, 1}),
-                      FontRowOf(u"Шрифт даты 1", 1)),
-              1, 100),
-    Corrected(WithRow(FontSetting<&DateSettings::Font2>(
-                          "Font2", {u"FontName2", u"FontSize2", u"FontBold2", u"FontColor2", u"ClearType2"},
-                          {u"Tahoma", 8, 1, 0xFFFFFF, 1}),
-                      FontRowOf(u"Шрифт даты 2", 1)),
-              1, 100),
+    SizedFont<&DateSettings::Font1>("Font1", {u"FontName1", u"FontSize1", u"FontBold1", u"FontColor1", u"ClearType1"},
+                {u"Tahoma", 8, 1, 0xFFFFFF, 1}, u"Шрифт даты 1", 1),
+    SizedFont<&DateSettings::Font2>("Font2", {u"FontName2", u"FontSize2", u"FontBold2", u"FontColor2", u"ClearType2"},
+                {u"Tahoma", 8, 1, 0xFFFFFF, 1}, u"Шрифт даты 2", 1),
     WithRow(TextSetting<&DateSettings::Format1>("Format1", u"Format1", u""), FormatRowOf(u"Формат даты 1")),
     WithRow(TextSetting<&DateSettings::Format2>("Format2", u"Format2", u"dddd"), FormatRowOf(u"Формат даты 2")),
     WithRow(TextSetting<&DateSettings::Tap>("Tap", u"Tap", u"Windows\\clock.exe"), FileRowOf(u"Тап")),
@@ -85,17 +80,11 @@ const char16_t* const kDateOrder[] = {
 // ---- Calendar ----
 const Field kCalendarFields[] = {
     HeightSetting<&CalendarSettings::Height>(48, u"Высота календаря"),
-    Corrected(WithRow(FontSetting<&CalendarSettings::Font>(
-                          "Font", {u"FontName", u"FontSize", u"FontBold", u"Color", u"ClearType"}, kWhiteTahoma8),
-                      FontRowOf(u"Шрифт календаря", 1)),
-              1, 100),
-    Corrected(WithRow(FontSetting<&CalendarSettings::WeekdaysFont>(
-                          "WeekdaysFont",
-                          {u"FontNameWeekdays", u"FontSizeWeekdays", u"FontBoldWeekdays", u"ColorWeekdays",
+    SizedFont<&CalendarSettings::Font>("Font", {u"FontName", u"FontSize", u"FontBold", u"Color", u"ClearType"},
+                kWhiteTahoma8, u"Шрифт календаря", 1),
+    SizedFont<&CalendarSettings::WeekdaysFont>("WeekdaysFont", {u"FontNameWeekdays", u"FontSizeWeekdays", u"FontBoldWeekdays", u"ColorWeekdays",
                            u"ClearTypeWeekdays"},
-                          {u"Tahoma", 6, 0, 0x808080, 1}),
-                      FontRowOf(u"Шрифт дней недели", 0)),
-              0, 100),
+                {u"Tahoma", 6, 0, 0x808080, 1}, u"Шрифт дней недели", 0),
     WithRow(ColourSetting<&CalendarSettings::ColorToday>("ColorToday", u"ColorToday", 0x00FF00),
             ColourRowOf(u"Цвет сегодня")),
     WithRow(ColourSetting<&CalendarSettings::ColorSaturday>("ColorSaturday", u"ColorSaturday", 0x8080FF),
@@ -123,10 +112,8 @@ const char16_t* const kLauncherOrder[] = {u"BigIcons", u"Align", u"Height"};
 // ---- System information ----
 const Field kSysInfoFields[] = {
     HeightSetting<&SysInfoSettings::Height>(48, u"Высота инфо"),
-    Corrected(WithRow(FontSetting<&SysInfoSettings::Font>(
-                          "Font", {u"FontName", u"FontSize", u"FontBold", u"FontColor", u"ClearType"}, kWhiteTahoma8),
-                      FontRowOf(u"Шрифт инфо", 1)),
-              1, 100),
+    SizedFont<&SysInfoSettings::Font>("Font", {u"FontName", u"FontSize", u"FontBold", u"FontColor", u"ClearType"},
+                kWhiteTahoma8, u"Шрифт инфо", 1),
     WithRow(NumberSetting<&SysInfoSettings::RamType>("RamType", u"RamType", PercentUsed),
             ChoiceRowOf(u"Память (ОЗУ)", kMemoryDisplays, u"%")),
     WithRow(NumberSetting<&SysInfoSettings::PhoneType>("PhoneType", u"PhoneType", PercentUsed),
