@@ -2,7 +2,6 @@
 #include "plugin/band.h"
 
 #include "plugin/block_paint.h"
-#include "plugin/plugin_state.h"
 
 namespace ostrel {
 
@@ -12,8 +11,6 @@ int FindEntryOfKind(const BlockTable& table, std::int32_t kind) {
   }
   return -1;
 }
-
-int FindEntryOfKind(std::int32_t kind) { return FindEntryOfKind(PluginSettings().BlockTable, kind); }
 
 pf::RECT BlockBand(const BlockPaint& paint, std::int32_t kind, int dx, int y) {
   const Settings& settings = paint.Settings;

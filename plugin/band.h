@@ -9,7 +9,5 @@ namespace ostrel {
 
 // The first position of a sorted block table whose Kind is kind, else -1.
 int FindEntryOfKind(const BlockTable& table, std::int32_t kind);
-// The same in the item's own settings.
-int FindEntryOfKind(std::int32_t kind);
 
 }  // namespace ostrel

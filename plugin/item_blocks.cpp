@@ -41,8 +41,8 @@ int CalendarHeight(pf::SurfaceHandle dc, const Settings& s, const ItemState&) {
          shrink;
 }
 
-int LauncherHeight(pf::SurfaceHandle, const Settings&, const ItemState& item) {
-  return LauncherRowCount(item.ItemWindow) * LauncherIconHeight();
+int LauncherHeight(pf::SurfaceHandle, const Settings& s, const ItemState& item) {
+  return LauncherRowCount(s, item.ItemWindow) * LauncherIconHeight(s);
 }
 
 int SysInfoHeight(pf::SurfaceHandle dc, const Settings& s, const ItemState& item) {

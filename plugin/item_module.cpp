@@ -46,7 +46,7 @@ int CustomItemOptionsDlgProc(pf::WindowHandle dialog, std::uint32_t message, pf:
                              pf::LPARAM) {
   switch (message) {
     case pf::WM_INITDIALOG:
-      StartSettingsProgram();
+      StartSettingsProgram(Item().ModuleInstance);
       pf::EndDialog(dialog, pf::LOWORD(wParam));
       return 1;
     case pf::WM_COMMAND: {

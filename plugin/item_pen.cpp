@@ -3,6 +3,7 @@
 #include "plugin/item_handlers.h"
 #include "plugin/item_state.h"
 #include "plugin/layout.h"
+#include "plugin/plugin_state.h"
 
 namespace ostrel {
 
@@ -62,13 +63,14 @@ void OnPenUp(pf::WindowHandle window, int x, int y) {
   PenState& pen = item.Pen;
   const int d = pen.CurX - pen.DownX;
   if (IsSwipe(window, d)) {
-    item.CurrentPage = d < 0 ? NextPage(item.CurrentPage) : PreviousPage(item.CurrentPage);
+    const Settings& settings = PluginSettings();
+    item.CurrentPage = d < 0 ? NextPage(settings, item, item.CurrentPage) : PreviousPage(settings, item, item.CurrentPage);
   }
   pen.DownX = pen.DownY = pen.CurX = pen.CurY = 0;
   pen.Tracking = 0;
   RepaintWhole(window);
   pf::ReleaseCapture();
-  if (pen.Moved == 0) DispatchTap(x, y, 0);
+  if (pen.Moved == 0) DispatchTap(PluginSettings(), item, x, y, 0);
 }
 
 }  // namespace ostrel

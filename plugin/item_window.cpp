@@ -58,16 +58,16 @@ pf::LRESULT OnCreate(pf::WindowHandle window) {
       pf::SendMessageW(pf::GetParent(window), pf::TODAYM_GETCOLOR, pf::TODAYCOLOR_HIGHLIGHT, 0));
   char16_t folder[kPathCapacity];
   OwnFolder(item.ModuleInstance, folder);
-  LoadStateImages(folder);
-  PrepareLayout();
-  FetchLauncherIcons();
+  LoadStateImages(settings, item.Images, folder);
+  PrepareLayout(settings, item);
+  FetchLauncherIcons(settings);
   ReadDayNames(item);
   StatusState& status = Status();
   ReadStorageCardPath(status);
   ReadPhoneStatus(status);
   ReadSystemInfo(settings.SysInfoSettings, status);
-  LayoutLauncher(window);
-  item.CurrentPage = FirstPage();
+  LayoutLauncher(settings, window);
+  item.CurrentPage = FirstPage(settings, item);
   CreateContextMenu(item);
   return 0;
 }
@@ -99,7 +99,7 @@ pf::LRESULT OnEraseBackground(pf::WindowHandle window, pf::WPARAM surface) {
 }
 
 pf::LRESULT OnCommand(pf::WPARAM wParam) {
-  if (pf::LOWORD(wParam) == CMD_SETTINGS) StartSettingsProgram();
+  if (pf::LOWORD(wParam) == CMD_SETTINGS) StartSettingsProgram(Item().ModuleInstance);
   return 0;
 }
 
@@ -115,7 +115,7 @@ pf::LRESULT OnPenEvent(void (*handler)(pf::WindowHandle, int, int), pf::WindowHa
 }
 
 pf::LRESULT OnDoubleTap(pf::LPARAM lParam) {
-  DispatchTap(PenX(lParam), PenY(lParam), 1);
+  DispatchTap(PluginSettings(), Item(), PenX(lParam), PenY(lParam), 1);
   return 0;
 }
 
@@ -128,7 +128,7 @@ pf::LRESULT OnPhoneStatusChanged() {
 // The shell's refresh query: TRUE (and a forced refresh) only when the
 // item's height differs from the one the shell holds.
 pf::LRESULT OnQueryRefresh(pf::WindowHandle window, pf::WPARAM wParam) {
-  const int height = ComputeItemHeight();
+  const int height = ComputeItemHeight(PluginSettings(), Item());
   auto* listItem = reinterpret_cast<pf::TODAYLISTITEM*>(wParam);
   if (listItem == nullptr || listItem->cyp == static_cast<std::uint32_t>(height)) return 0;
   listItem->cyp = static_cast<std::uint32_t>(height);
@@ -147,9 +147,9 @@ pf::LRESULT OnSelection(pf::WindowHandle window, int selected) {
 pf::LRESULT OnNavigation(pf::WindowHandle window, pf::WPARAM key) {
   ItemState& item = Item();
   if (key == pf::VK_LEFT) {
-    item.CurrentPage = PreviousPage(item.CurrentPage);
+    item.CurrentPage = PreviousPage(PluginSettings(), item, item.CurrentPage);
   } else if (key == pf::VK_RIGHT) {
-    item.CurrentPage = NextPage(item.CurrentPage);
+    item.CurrentPage = NextPage(PluginSettings(), item, item.CurrentPage);
   } else {
     return 0;
   }
@@ -163,8 +163,8 @@ void RepaintWhole(pf::WindowHandle window) { pf::InvalidateRect(window, nullptr,
 
 void ReleaseItemResources() {
   ItemState& item = Item();
-  ReleaseStateImages();
-  ReleaseLauncherIcons();
+  ReleaseStateImages(item.Images);
+  ReleaseLauncherIcons(PluginSettings());
   if (!pf::IsNull(item.ContextMenu)) pf::DestroyMenu(item.ContextMenu);
   item.ContextMenu = pf::MenuHandle{};
 }

@@ -4,14 +4,13 @@
 #include "platform/controls.h"
 #include "platform/draw.h"
 #include "platform/files.h"
-#include "plugin/plugin_state.h"
 
 namespace ostrel {
 
 namespace {
 
-pf::SIZE IconCell() {
-  const bool big = PluginSettings().LauncherSettings.BigIcons != 0;
+pf::SIZE IconCell(const Settings& settings) {
+  const bool big = settings.LauncherSettings.BigIcons != 0;
   return pf::SIZE{pf::GetSystemMetrics(big ? pf::SM_CXICON : pf::SM_CXSMICON),
                   pf::GetSystemMetrics(big ? pf::SM_CYICON : pf::SM_CYSMICON)};
 }
@@ -27,10 +26,9 @@ struct RowGrid {
   int align = AlignLeft;
 };
 
-RowGrid MakeGrid(const pf::RECT& client) {
-  const Settings& settings = PluginSettings();
+RowGrid MakeGrid(const Settings& settings, const pf::RECT& client) {
   RowGrid grid;
-  grid.cell = IconCell();
+  grid.cell = IconCell(settings);
   grid.align = settings.LauncherSettings.Align;
   grid.left = settings.MarginLeft + client.left;
   grid.limit = client.right - settings.MarginRight - client.left;
@@ -60,14 +58,14 @@ int RowStart(const RowGrid& grid, int remaining) {
 
 // Walks the entries in order, handing each its cell (when cells is not
 // null); returns the number of rows used.
-int WalkRows(const pf::RECT& client, std::vector<LauncherEntry>* cells) {
-  const std::vector<LauncherEntry>& entries = PluginSettings().LauncherEntries;
+int WalkRows(const Settings& settings, const pf::RECT& client, std::vector<LauncherEntry>* cells) {
+  const std::vector<LauncherEntry>& entries = settings.LauncherEntries;
   const int count = static_cast<int>(entries.size());
-  const RowGrid grid = MakeGrid(client);
+  const RowGrid grid = MakeGrid(settings, client);
   const int w = grid.cell.cx;
   const int h = grid.cell.cy;
   int x = RowStart(grid, count);
-  int y = PluginSettings().MarginTop;
+  int y = settings.MarginTop;
   int rows = count > 0 ? 1 : 0;
   for (int i = 0; i < count; ++i) {
     if (cells != nullptr) (*cells)[i].Bounds = pf::RECT{x, y, x + w, y + h};
@@ -90,12 +88,12 @@ pf::RECT ClientOf(pf::WindowHandle window) {
 
 }  // namespace
 
-void FetchLauncherIcons() {
-  ReleaseLauncherIcons();
+void FetchLauncherIcons(Settings& settings) {
+  ReleaseLauncherIcons(settings);
   pf::InitCommonControls();
   std::uint32_t flags = pf::SHGFI_ICON;
-  if (PluginSettings().LauncherSettings.BigIcons == 0) flags |= pf::SHGFI_SMALLICON;
-  for (LauncherEntry& entry : PluginSettings().LauncherEntries) {
+  if (settings.LauncherSettings.BigIcons == 0) flags |= pf::SHGFI_SMALLICON;
+  for (LauncherEntry& entry : settings.LauncherEntries) {
     if (entry.Path[0] == 0) continue;
     pf::SHFILEINFOW info;
     pf::SHGetFileInfoW(entry.Path, 0, &info, sizeof(info), flags);
@@ -103,19 +101,21 @@ void FetchLauncherIcons() {
   }
 }
 
-void ReleaseLauncherIcons() {
-  for (LauncherEntry& entry : PluginSettings().LauncherEntries) {
+void ReleaseLauncherIcons(Settings& settings) {
+  for (LauncherEntry& entry : settings.LauncherEntries) {
     if (!pf::IsNull(entry.Icon)) pf::DestroyIcon(entry.Icon);
     entry.Icon = pf::IconHandle{};
   }
 }
 
-void LayoutLauncher(pf::WindowHandle window) {
-  WalkRows(ClientOf(window), &PluginSettings().LauncherEntries);
+void LayoutLauncher(Settings& settings, pf::WindowHandle window) {
+  WalkRows(settings, ClientOf(window), &settings.LauncherEntries);
 }
 
-int LauncherRowCount(pf::WindowHandle window) { return WalkRows(ClientOf(window), nullptr); }
+int LauncherRowCount(const Settings& settings, pf::WindowHandle window) {
+  return WalkRows(settings, ClientOf(window), nullptr);
+}
 
-int LauncherIconHeight() { return IconCell().cy; }
+int LauncherIconHeight(const Settings& settings) { return IconCell(settings).cy; }
 
 }  // namespace ostrel

@@ -8,16 +8,16 @@ namespace ostrel {
 
 // Icons for the entries with a path (large or small as the settings ask);
 // icons fetched before are destroyed first.
-void FetchLauncherIcons();
+void FetchLauncherIcons(Settings& settings);
 // Destroys the entries' icons and clears their handles.
-void ReleaseLauncherIcons();
+void ReleaseLauncherIcons(Settings& settings);
 
 // Places every entry's cell (Bounds) in rows for the window's client width.
-void LayoutLauncher(pf::WindowHandle window);
+void LayoutLauncher(Settings& settings, pf::WindowHandle window);
 // Rows the layout gives the current entries at the window's client width.
-int LauncherRowCount(pf::WindowHandle window);
+int LauncherRowCount(const Settings& settings, pf::WindowHandle window);
 // Height of one icon cell in pixels.
-int LauncherIconHeight();
+int LauncherIconHeight(const Settings& settings);
 
 // The renderer of the launcher block: each icon at its cell's top-left
 // corner, shifted by dx and by the slot's top y.

@@ -8,7 +8,6 @@
 #include "plugin/fonts.h"
 #include "plugin/item_blocks.h"
 #include "plugin/item_state.h"
-#include "plugin/plugin_state.h"
 #include "settings/blocks.h"
 
 namespace ostrel {
@@ -37,36 +36,33 @@ int ClampToInt(std::int64_t value) {
 
 }  // namespace
 
-int ComputeBlockHeight(int position) {
+int ComputeBlockHeight(const Settings& settings, const ItemState& item, int position) {
   if (position < 0 || position >= BlockCount) return 0;
-  const Settings& settings = PluginSettings();
   const BlockEntry& entry = settings.BlockTable[position];
   const BlockSettings* block = BlockSettingsOf(entry.Kind);
   if (entry.Visible == 0 || block == nullptr) return 0;
   const std::int32_t height = BlockHeight(settings, *block);
   if (height != -1) return height;
-  const ItemState& item = Item();
   pf::SurfaceHandle dc = pf::GetDC(item.ItemWindow);
   const std::int64_t content = ItemBlockOf(entry.Kind)->ContentHeight(dc, settings, item);
   pf::ReleaseDC(item.ItemWindow, dc);
   return ClampToInt(content + settings.MarginTop + settings.MarginBottom);
 }
 
-void PrepareLayout() {
-  Settings& settings = PluginSettings();
+void PrepareLayout(Settings& settings, ItemState& item) {
   for (int position = 0; position < BlockCount; ++position) {
-    settings.BlockTable[position].PixelHeight = ComputeBlockHeight(position);
+    settings.BlockTable[position].PixelHeight = ComputeBlockHeight(settings, item, position);
   }
   SortBlocks(settings.BlockTable);
-  Item().PageCount = PageCountOf(settings);
+  item.PageCount = PageCountOf(settings);
 }
 
-int ComputeItemHeight() {
-  const int fixed = PluginSettings().FixedPageCount;
+int ComputeItemHeight(const Settings& settings, const ItemState& item) {
+  const int fixed = settings.FixedPageCount;
   std::int64_t sum = 0;
   int tallestPage = 0;
   for (int position = 0; position < BlockCount; ++position) {
-    const int h = ComputeBlockHeight(position);
+    const int h = ComputeBlockHeight(settings, item, position);
     if (position < fixed) {
       sum += h;
     } else {

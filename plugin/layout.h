@@ -8,12 +8,12 @@ namespace ostrel {
 
 // After the settings and the state images are loaded: every entry's
 // PixelHeight, the table sorted by Order, and the item's PageCount.
-void PrepareLayout();
+void PrepareLayout(Settings& settings, ItemState& item);
 // Band height of the entry at a position (0 when hidden or outside the table),
 // measured on the item window's display context.
-int ComputeBlockHeight(int position);
+int ComputeBlockHeight(const Settings& settings, const ItemState& item, int position);
 // The fixed blocks plus the tallest page, at least ScaleByDpi(20).
-int ComputeItemHeight();
+int ComputeItemHeight(const Settings& settings, const ItemState& item);
 
 // Draws the fixed blocks and the current page (with the neighbouring page
 // sliding in while a swipe is tracked).
@@ -22,14 +22,14 @@ void PaintBlocks(const BlockPaint& paint);
 void PaintEntryAt(const BlockPaint& paint, int position, int dx, int y);
 
 // The visible page after / before a position, wrapping around the pages.
-int NextPage(int position);
+int NextPage(const Settings& settings, const ItemState& item, int position);
 // The page shown first: the first visible one at or after FixedPageCount,
 // or FixedPageCount itself when no page is visible.
-int FirstPage();
-int PreviousPage(int position);
+int FirstPage(const Settings& settings, const ItemState& item);
+int PreviousPage(const Settings& settings, const ItemState& item, int position);
 // Whether a horizontal pen movement dx is long enough to change the page.
 bool IsSwipe(pf::WindowHandle window, int dx);
 // Finds the block under a tap (client coordinates) and runs its action.
-void DispatchTap(int x, int y, int isDouble);
+void DispatchTap(const Settings& settings, const ItemState& item, int x, int y, int isDouble);
 
 }  // namespace ostrel

@@ -5,7 +5,6 @@
 #include "platform/draw.h"
 #include "plugin/item_state.h"
 #include "plugin/item_blocks.h"
-#include "plugin/plugin_state.h"
 #include "plugin/taps.h"
 
 namespace ostrel {
@@ -14,7 +13,7 @@ namespace {
 
 bool InTable(int position) { return position >= 0 && position < BlockCount; }
 
-bool Visible(int position) { return PluginSettings().BlockTable[position].Visible != 0; }
+bool Visible(const Settings& settings, int position) { return settings.BlockTable[position].Visible != 0; }
 
 int ClientWidth(pf::WindowHandle window) {
   pf::RECT client;
@@ -32,9 +31,9 @@ void PaintPages(const BlockPaint& paint, int y) {
     const int w = paint.Client.right - paint.Client.left;
     PaintEntryAt(paint, item.CurrentPage, d, y);
     if (d < 0) {
-      PaintEntryAt(paint, NextPage(item.CurrentPage), d + w, y);
+      PaintEntryAt(paint, NextPage(paint.Settings, item, item.CurrentPage), d + w, y);
     } else {
-      PaintEntryAt(paint, PreviousPage(item.CurrentPage), d - w, y);
+      PaintEntryAt(paint, PreviousPage(paint.Settings, item, item.CurrentPage), d - w, y);
     }
   } else if (item.PageCount > 0 && InTable(item.CurrentPage)) {
     PaintEntryAt(paint, item.CurrentPage, 0, y);
@@ -60,31 +59,31 @@ void PaintBlocks(const BlockPaint& paint) {
   PaintPages(paint, y);
 }
 
-int NextPage(int position) {
-  const int first = PluginSettings().FixedPageCount;
+int NextPage(const Settings& settings, const ItemState& item, int position) {
+  const int first = settings.FixedPageCount;
   if (first >= BlockCount) return 0;
   int q = position + 1;
   if (q >= BlockCount || q < first) q = first;
-  if (Item().PageCount <= 0) return q;
-  while (!Visible(q)) {
+  if (item.PageCount <= 0) return q;
+  while (!Visible(settings, q)) {
     if (++q >= BlockCount) q = first;
   }
   return q;
 }
 
-int FirstPage() {
-  const int first = PluginSettings().FixedPageCount;
-  if (first < 0 || first >= BlockCount || Item().PageCount <= 0) return first;
-  return NextPage(first - 1);
+int FirstPage(const Settings& settings, const ItemState& item) {
+  const int first = settings.FixedPageCount;
+  if (first < 0 || first >= BlockCount || item.PageCount <= 0) return first;
+  return NextPage(settings, item, first - 1);
 }
 
-int PreviousPage(int position) {
-  const int first = PluginSettings().FixedPageCount;
+int PreviousPage(const Settings& settings, const ItemState& item, int position) {
+  const int first = settings.FixedPageCount;
   if (first >= BlockCount) return 0;
   int q = position - 1;
   if (q < first || q >= BlockCount) q = BlockCount - 1;
-  if (Item().PageCount <= 0) return q;
-  while (!Visible(q)) {
+  if (item.PageCount <= 0) return q;
+  while (!Visible(settings, q)) {
     if (--q < first) q = BlockCount - 1;
   }
   return q;
@@ -97,19 +96,18 @@ bool IsSwipe(pf::WindowHandle window, int dx) {
 
 // Bands are closed at the top and open at the bottom, so a tap on the line
 // between two blocks belongs to the lower one; at most one entry is tapped.
-void DispatchTap(int x, int y, int isDouble) {
-  const Settings& settings = PluginSettings();
+void DispatchTap(const Settings& settings, const ItemState& item, int x, int y, int isDouble) {
   int top = 0;
   for (int position = 0; position < settings.FixedPageCount && position < BlockCount; ++position) {
     const int height = settings.BlockTable[position].PixelHeight;
     if (top <= y && y < top + height) {
-      TapEntry(position, x, y - top, isDouble);
+      TapEntry(settings, item, position, x, y - top, isDouble);
       return;
     }
     top += height;
   }
   // With every page hidden there is no page to tap.
-  if (y >= top && Item().PageCount > 0) TapEntry(Item().CurrentPage, x, y - top, isDouble);
+  if (y >= top && item.PageCount > 0) TapEntry(settings, item, item.CurrentPage, x, y - top, isDouble);
 }
 
 }  // namespace ostrel

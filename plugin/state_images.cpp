@@ -8,15 +8,14 @@
 #include "plugin/fonts.h"
 #include "plugin/item_blocks.h"
 #include "plugin/item_state.h"
-#include "plugin/plugin_state.h"
 
 namespace ostrel {
 
 namespace {
 
-bool EntryVisible(std::int32_t kind) {
-  const int position = FindEntryOfKind(kind);
-  return position >= 0 && PluginSettings().BlockTable[position].Visible != 0;
+bool EntryVisible(const Settings& settings, std::int32_t kind) {
+  const int position = FindEntryOfKind(settings.BlockTable, kind);
+  return position >= 0 && settings.BlockTable[position].Visible != 0;
 }
 
 void Release(pf::BitmapHandle& image) {
@@ -33,19 +32,16 @@ pf::BitmapHandle LoadStateImage(const char16_t* folder, const char16_t* base, in
   return pf::SHLoadImageFile(file);
 }
 
-void LoadStateImages(const char16_t* folder) {
-  ReleaseStateImages();
-  StateImages& images = Item().Images;
+void LoadStateImages(const Settings& settings, StateImages& images, const char16_t* folder) {
+  ReleaseStateImages(images);
   const int dpi = ScreenDensity(pf::LOGPIXELSY);
-  const Settings& settings = PluginSettings();
   for (std::int32_t kind = 1; kind <= BlockCount; ++kind) {
     const ItemBlock* block = ItemBlockOf(kind);
-    if (block->LoadImages != nullptr && EntryVisible(kind)) block->LoadImages(settings, folder, dpi, images);
+    if (block->LoadImages != nullptr && EntryVisible(settings, kind)) block->LoadImages(settings, folder, dpi, images);
   }
 }
 
-void ReleaseStateImages() {
-  StateImages& images = Item().Images;
+void ReleaseStateImages(StateImages& images) {
   Release(images.Battery);
   Release(images.MemoryRam);
   Release(images.MemoryPhone);

@@ -2,20 +2,22 @@
 #pragma once
 
 #include "platform/types.h"
+#include "plugin/item_state.h"
+#include "settings/settings.h"
 
 namespace ostrel {
 
-// Fills Item().Images from folder (with its trailing backslash): for each
+// Fills images from folder (with its trailing backslash): for each
 // image its block needs, folder + base name + the screen's vertical dpi +
 // ".png". Images of hidden blocks, and files that are missing, stay null.
 // Images loaded before are released first.
-void LoadStateImages(const char16_t* folder);
+void LoadStateImages(const Settings& settings, StateImages& images, const char16_t* folder);
 
 // The image folder + base + dpi + ".png", or null when it is missing or
 // that name would not fit a path (a cut name could open some other file).
 pf::BitmapHandle LoadStateImage(const char16_t* folder, const char16_t* base, int dpi);
 
 // Deletes the loaded images and clears their fields.
-void ReleaseStateImages();
+void ReleaseStateImages(StateImages& images);
 
 }  // namespace ostrel

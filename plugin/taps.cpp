@@ -6,7 +6,6 @@
 #include "platform/text.h"
 #include "plugin/item_blocks.h"
 #include "plugin/item_state.h"
-#include "plugin/plugin_state.h"
 
 namespace ostrel {
 
@@ -52,20 +51,19 @@ void TapSysInfoPart(const Settings& settings, pf::WindowHandle window, int x) {
   LaunchPath(x < split ? settings.SysInfoSettings.Tap1 : settings.SysInfoSettings.Tap2);
 }
 
-bool TapTypeMatches(int isDouble) {
-  switch (PluginSettings().TapType) {
+bool TapTypeMatches(std::int32_t tapType, int isDouble) {
+  switch (tapType) {
     case SingleTap: return isDouble == 0;
     case DoubleTap: return isDouble == 1;
     default: return false;
   }
 }
 
-void TapEntry(int position, int x, int yInBand, int isDouble) {
+void TapEntry(const Settings& settings, const ItemState& item, int position, int x, int yInBand, int isDouble) {
   if (position < 0 || position >= BlockCount) return;
-  const Settings& settings = PluginSettings();
   const ItemBlock* block = ItemBlockOf(settings.BlockTable[position].Kind);
-  if (block == nullptr || (block->FollowsTapType && !TapTypeMatches(isDouble))) return;
-  block->Tap(settings, Item(), x, yInBand);
+  if (block == nullptr || (block->FollowsTapType && !TapTypeMatches(settings.TapType, isDouble))) return;
+  block->Tap(settings, item, x, yInBand);
 }
 
 bool FileExists(const char16_t* path) {
@@ -82,9 +80,9 @@ void LaunchPath(const char16_t* path) {
   StartCommand(command);
 }
 
-void StartSettingsProgram() {
+void StartSettingsProgram(pf::ModuleHandle module) {
   char16_t folder[kPathCapacity];
-  OwnFolder(Item().ModuleInstance, folder);
+  OwnFolder(module, folder);
   // A name cut to fit the path could open some other file: only a whole one is started.
   if (pf::TextLength(folder) + pf::TextLength(kSettingsProgramFile) >= kPathCapacity) return;
   char16_t program[kPathCapacity];

@@ -15,7 +15,10 @@ class ItemHeightsTest : public ItemTest {
     SetRoot(u"FixedPageCount", 6);
     for (const char16_t* block : kBlocks) SetBlock(block, u"Height", static_cast<std::uint32_t>(-1));
   }
-  int HeightOf(std::int32_t kind) { return ComputeBlockHeight(FindEntryOfKind(kind)); }
+  int HeightOf(std::int32_t kind) {
+    const Settings& settings = PluginSettings();
+    return ComputeBlockHeight(settings, Item(), FindEntryOfKind(settings.BlockTable, kind));
+  }
   std::vector<int> Heights() {
     std::vector<int> out;
     for (std::int32_t kind = Wireless; kind <= SysInfo; ++kind) out.push_back(HeightOf(kind));

@@ -25,7 +25,7 @@ class RenderStateImages : public RenderTest {
     pf::SetDrawing(&recorder);
   }
   void TearDown() override {
-    ReleaseStateImages();
+    ReleaseStateImages(Item().Images);
     pf::SetDrawing(nullptr);
     RenderTest::TearDown();
   }
@@ -45,7 +45,7 @@ class RenderStateImages : public RenderTest {
     return pf::GetObjectW(image, sizeof(info), &info) != 0 ? info.bmWidth : 0;
   }
   static void SetVisible(std::int32_t kind, int visible) {
-    PluginSettings().BlockTable[FindEntryOfKind(kind)].Visible = visible;
+    PluginSettings().BlockTable[FindEntryOfKind(PluginSettings().BlockTable, kind)].Visible = visible;
   }
   OpeningRecorder recorder;
 };

@@ -44,7 +44,7 @@ class RenderTest : public DrawTest {
     Defaults(96);
   }
   void TearDown() override {
-    ReleaseStateImages();
+    ReleaseStateImages(Item().Images);
     pf::DestroyWindow(window);
     pf::SetControls(nullptr);
     pf::SetClock(nullptr);
@@ -74,8 +74,12 @@ class RenderTest : public DrawTest {
     return BlockPaint{PluginSettings(), Status(), Item(), window, surface, client};
   }
   static void SetPixelHeight(std::int32_t kind, int height) {
-    PluginSettings().BlockTable[FindEntryOfKind(kind)].PixelHeight = height;
+    Settings& settings = PluginSettings();
+    settings.BlockTable[FindEntryOfKind(settings.BlockTable, kind)].PixelHeight = height;
   }
+
+  // The state images of the item's settings, from a folder.
+  static void LoadStateImages(const char16_t* folder) { ostrel::LoadStateImages(PluginSettings(), Item().Images, folder); }
 
   // Runs a renderer on a fresh surface: whatever it made must be gone and the
   // surface's own font selected again afterwards.

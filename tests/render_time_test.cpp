@@ -134,7 +134,7 @@ TEST_F(RenderTime, AlarmNeedsTheSwitchASetAlarmAndTheImageAndItsTimeIsOptional) 
   EXPECT_FALSE(Drew(log, u"07:05"));
 
   PluginSettings().TimeSettings.ShowAlarm = 1;
-  ReleaseStateImages();
+  ReleaseStateImages(Item().Images);
   log = Render(DrawTimeBlock);
   EXPECT_TRUE(Images(log).empty());
   EXPECT_FALSE(Drew(log, u"07:05")) << "no image, no alarm time";
