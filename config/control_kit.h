@@ -50,6 +50,7 @@ struct RowTable {
 struct BoundRow {
   const Field* Setting = nullptr;
   void* Record = nullptr;
+  const FieldRow& Row() const { return Setting->Row; }
 };
 int RowCount(const RowTable& table);
 // The row's field in body; Setting is null outside the table.

@@ -25,23 +25,24 @@ void MarginsText(const SettingsBody& body, char16_t* out, int capacity) {
 void FlipToggle(WindowHandle list, int row, const BoundRow& setting) {
   std::int32_t& value = NumberOf(setting);
   value = value == 0 ? 1 : 0;
-  SetRowValue(list, row, setting.Setting->Row.List->Rows[value]);
+  SetRowValue(list, row, setting.Row().List->Rows[value]);
 }
 
 void FillChoiceEditor(const BoundRow& setting, std::int32_t value) {
   ComboBox_ResetContent(Ctl(ChoiceCombo));
-  for (int i = 0; i < setting.Setting->Row.List->Count; ++i) ComboBox_AddString(Ctl(ChoiceCombo), setting.Setting->Row.List->Entries[i]);
+  const ValueList& list = *setting.Row().List;
+  for (int i = 0; i < list.Count; ++i) ComboBox_AddString(Ctl(ChoiceCombo), list.Entries[i]);
   ComboBox_SetCurSel(Ctl(ChoiceCombo), value);  // a value outside the list selects nothing
-  SetWindowTextW(Ctl(HelpLabel), HelpOf(*setting.Setting->Row.List));
+  SetWindowTextW(Ctl(HelpLabel), HelpOf(list));
 }
 
 void PrepareEditor(WindowHandle list, int row, const BoundRow& setting, SettingsBody& body) {
-  switch (setting.Setting->Row.Kind) {
+  switch (setting.Row().Kind) {
     case Toggle:
       FlipToggle(list, row, setting);
       break;
     case NumberRow:
-      UpDown_SetRange32(Ctl(LeftSpin), setting.Setting->Row.Low, setting.Setting->Row.High);
+      UpDown_SetRange32(Ctl(LeftSpin), setting.Row().Low, setting.Row().High);
       SetEditValue(LeftEdit, NumberOf(setting));
       break;
     case MarginsRow:
@@ -52,7 +53,7 @@ void PrepareEditor(WindowHandle list, int row, const BoundRow& setting, Settings
       SetEditValue(BottomEdit, body.MarginBottom);
       break;
     case FontRow:
-      UpDown_SetRange32(Ctl(SizeSpin), setting.Setting->Row.Low, setting.Setting->Row.High);
+      UpDown_SetRange32(Ctl(SizeSpin), setting.Row().Low, setting.Row().High);
       FillFontEditor(FontOf(setting));
       break;
     case ColourRow:
@@ -114,9 +115,9 @@ void AddSettingRows(WindowHandle list, const RowTable& table) {
 
 void ShowRowValue(WindowHandle list, int row, const BoundRow& setting, SettingsBody& body) {
   char16_t text[kValueCapacity] = {};
-  switch (setting.Setting->Row.Kind) {
+  switch (setting.Row().Kind) {
     case Toggle:
-      CopyText(text, kValueCapacity, setting.Setting->Row.List->Rows[NumberOf(setting) != 0 ? 1 : 0]);
+      CopyText(text, kValueCapacity, setting.Row().List->Rows[NumberOf(setting) != 0 ? 1 : 0]);
       break;
     case NumberRow:
       FormatText(text, kValueCapacity, u"%i", NumberOf(setting));
@@ -134,7 +135,7 @@ void ShowRowValue(WindowHandle list, int row, const BoundRow& setting, SettingsB
       CopyText(text, kValueCapacity, TextOf(setting));
       break;
     case ChoiceRow: {
-      const char16_t* shown = ListText(*setting.Setting->Row.List, NumberOf(setting));
+      const char16_t* shown = ListText(*setting.Row().List, NumberOf(setting));
       if (shown == nullptr) return;  // outside the list: the row keeps its text
       CopyText(text, kValueCapacity, shown);
       break;
@@ -174,7 +175,7 @@ void ApplySelectedRow(WindowHandle list, const RowTable& table, SettingsBody& bo
   const BoundRow setting = RowOf(table, row, body);
   if (setting.Setting == nullptr || RowKindOf(list, row) != State().OpenEditor) return;
   char16_t text[kValueCapacity] = {};
-  switch (setting.Setting->Row.Kind) {
+  switch (setting.Row().Kind) {
     case NumberRow:
       GetWindowTextW(Ctl(LeftEdit), text, kEditValueCapacity);
       NumberOf(setting) = ReadDecimal(text);  // a number outside the range is taken as typed
@@ -201,7 +202,7 @@ void ApplySelectedRow(WindowHandle list, const RowTable& table, SettingsBody& bo
     case ChoiceRow: {
       std::int32_t chosen = ComboBox_GetCurSel(Ctl(ChoiceCombo));
       NumberOf(setting) = chosen < 0 ? -1 : chosen;
-      const char16_t* shown = ListText(*setting.Setting->Row.List, chosen);
+      const char16_t* shown = ListText(*setting.Row().List, chosen);
       if (shown == nullptr) return;  // nothing chosen: the row keeps its text
       CopyText(text, kValueCapacity, shown);
       break;
