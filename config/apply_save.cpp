@@ -10,6 +10,7 @@ using namespace pf;
 namespace {
 
 constexpr WPARAM kSettingsReloadFlag = 0xF2;
+constexpr const char16_t* kSaveFailedText = u"Не удалось сохранить настройки.";
 
 void ApplyOpenEditor() {
   Program& p = State();
@@ -30,11 +31,16 @@ void KeepBlockPage() {
   if (p.OpenBlock == kLauncherPage) StoreWorkingLaunchers();
 }
 
-// Saves everything, asks the Today screen to reload its items, and ends.
+// Saves everything, asks the Today screen to reload its items, and ends. A
+// save that did not fully succeed is shown to the user, and the program stays
+// on its tab view with every edit, so that OK can try the whole save again.
 void SaveAndClose() {
   Program& p = State();
   RebuildBlockTable(p.Settings.BlockTable);
-  SaveSettings(p.Settings);
+  if (!SaveSettings(p.Settings)) {
+    MessageBoxW(p.Main, kSaveFailedText, kWindowTitle, MB_OK | MB_ICONERROR);
+    return;
+  }
   PostMessageW(HWND_BROADCAST, WM_SETTINGCHANGE, kSettingsReloadFlag, 0);
   SendMessageW(p.Main, WM_CLOSE, 0, 0);
 }

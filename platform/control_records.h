@@ -60,6 +60,10 @@ constexpr unsigned EN_CHANGE = 0x0300;
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
 
+// Message boxes.
+constexpr std::uint32_t MB_OK = 0x00000000;
+constexpr std::uint32_t MB_ICONERROR = 0x00000010;
+
 // Window styles.
 constexpr std::uint32_t WS_CHILD = 0x40000000;
 constexpr std::uint32_t WS_VISIBLE = 0x10000000;

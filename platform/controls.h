@@ -65,6 +65,9 @@ class ControlsService {
                           std::uint32_t filterMax) = 0;
   virtual int TranslateMessage(const MSG* msg) = 0;
   virtual LRESULT DispatchMessageW(const MSG* msg) = 0;
+  // A modal message box owned by owner; returns the button that closed it.
+  virtual int MessageBoxW(WindowHandle owner, const char16_t* text, const char16_t* caption,
+                          std::uint32_t type) = 0;
 
   // Other instances, resources, cursor, metrics (icons are destroyed with the
   // drawing service's DestroyIcon).
@@ -187,6 +190,9 @@ inline LRESULT SendMessageW(WindowHandle w, std::uint32_t message, WPARAM wParam
 }
 inline int PostMessageW(WindowHandle w, std::uint32_t message, WPARAM wParam, LPARAM lParam) {
   return Controls().PostMessageW(w, message, wParam, lParam);
+}
+inline int MessageBoxW(WindowHandle owner, const char16_t* text, const char16_t* caption, std::uint32_t type) {
+  return Controls().MessageBoxW(owner, text, caption, type);
 }
 inline LRESULT DefWindowProcW(WindowHandle w, std::uint32_t message, WPARAM wParam,
                               LPARAM lParam) {

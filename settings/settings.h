@@ -166,7 +166,8 @@ void OwnFolder(pf::ModuleHandle module, char16_t* out);
 // Fills the record from the registry (see store.cpp); Owner and Module must
 // be set before.
 void LoadSettings(Settings& settings);
-// Writes Enabled and the record (settings program only).
-void SaveSettings(const Settings& settings);
+// Writes Enabled and the record (settings program only). A failed registry
+// operation does not stop the save; the result tells whether all succeeded.
+bool SaveSettings(const Settings& settings);
 
 }  // namespace ostrel

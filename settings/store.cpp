@@ -44,24 +44,28 @@ class KeyReader {
   // terminator never mixes with what the field held; a text that fills the
   // whole capacity is cut to keep it terminated.
   bool Text(const char16_t* name, char16_t* field, int capacityUnits) {
+    return QueryText(name, field, capacityUnits) == pf::ERROR_SUCCESS;
+  }
+  // As Text, with the registry's result.
+  long QueryText(const char16_t* name, char16_t* field, int capacityUnits) {
     char16_t scratch[kPathCapacity] = {};
     std::uint32_t type = 0;
     std::uint32_t size = static_cast<std::uint32_t>(capacityUnits) * 2;
-    if (pf::RegQueryValueExW(key_, name, nullptr, &type, reinterpret_cast<std::uint8_t*>(scratch), &size) !=
-        pf::ERROR_SUCCESS) {
-      return false;
-    }
+    const long result =
+        pf::RegQueryValueExW(key_, name, nullptr, &type, reinterpret_cast<std::uint8_t*>(scratch), &size);
+    if (result != pf::ERROR_SUCCESS) return result;
     scratch[capacityUnits - 1] = 0;
     pf::ClearText(field, capacityUnits);
     pf::CopyText(field, capacityUnits, scratch);
-    return true;
+    return result;
   }
 
  private:
   pf::KeyHandle key_;
 };
 
-// Writes values into one open key; failed writes are ignored.
+// Writes values into one open key; a failed write does not stop the ones
+// after it, and Close tells whether all of them took.
 class KeyWriter {
  public:
   explicit KeyWriter(pf::KeyHandle key) : key_(key) {}
@@ -70,17 +74,28 @@ class KeyWriter {
     auto v = static_cast<std::uint32_t>(value);
     std::uint8_t bytes[kNumberBytes] = {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8),
                                         static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 24)};
-    pf::RegSetValueExW(key_, name, 0, pf::REG_DWORD, bytes, kNumberBytes);
+    Note(pf::RegSetValueExW(key_, name, 0, pf::REG_DWORD, bytes, kNumberBytes));
   }
   void Int(const char16_t* name, std::uint32_t value) { Int(name, static_cast<std::int32_t>(value)); }
-  void Text(const char16_t* name, const char16_t* text, int /*capacityUnits*/) {
+  bool Text(const char16_t* name, const char16_t* text, int /*capacityUnits*/) {
     auto size = static_cast<std::uint32_t>((pf::TextLength(text) + 1) * 2);
-    pf::RegSetValueExW(key_, name, 0, pf::REG_SZ, reinterpret_cast<const std::uint8_t*>(text), size);
+    return Note(pf::RegSetValueExW(key_, name, 0, pf::REG_SZ, reinterpret_cast<const std::uint8_t*>(text), size));
   }
-  void Delete(const char16_t* name) { pf::RegDeleteValueW(key_, name); }
+  bool Delete(const char16_t* name) { return Note(pf::RegDeleteValueW(key_, name)); }
+  // Closes the key; true when every operation on it succeeded.
+  bool Close() {
+    Note(pf::RegCloseKey(key_));
+    return succeeded_;
+  }
 
  private:
+  bool Note(long result) {
+    if (result != pf::ERROR_SUCCESS) succeeded_ = false;
+    return result == pf::ERROR_SUCCESS;
+  }
+
   pf::KeyHandle key_;
+  bool succeeded_ = true;
 };
 
 // The value a stored name names in a key's record: a field, or one of a
@@ -132,14 +147,23 @@ void BlockKeyPath(std::int32_t kind, char16_t* out) {
   pf::FormatText(out, kPathCapacity, u"%s\\%s", kRootKey, BlockKeyName(kind));
 }
 
-// Reads FileName n into a zeroed buffer of 260 units; false when it is
-// missing or does not fit.
-bool ReadLauncherPath(KeyReader& reader, int n, char16_t* path) {
+void LauncherValueName(int n, char16_t* name) { pf::FormatText(name, 32, u"%s%i", u"FileName", n); }
+
+// Reads FileName n into a zeroed buffer of 260 units; the registry's result
+// (ERROR_FILE_NOT_FOUND or ERROR_MORE_DATA when it is missing or does not fit).
+long QueryLauncherPath(KeyReader& reader, int n, char16_t* path) {
   char16_t name[32];
-  pf::FormatText(name, 32, u"%s%i", u"FileName", n);
+  LauncherValueName(n, name);
   pf::ClearText(path, kPathCapacity);
-  return reader.Text(name, path, kPathCapacity);
+  return reader.QueryText(name, path, kPathCapacity);
 }
+
+bool ReadLauncherPath(KeyReader& reader, int n, char16_t* path) {
+  return QueryLauncherPath(reader, n, path) == pf::ERROR_SUCCESS;
+}
+
+// Whether a failed read only marks the end of the stored run.
+bool EndsTheRun(long result) { return result == pf::ERROR_FILE_NOT_FOUND || result == pf::ERROR_MORE_DATA; }
 
 void LoadLauncherEntries(KeyReader& reader, Settings& settings) {
   settings.LauncherEntries.clear();
@@ -182,12 +206,12 @@ void LoadBlockKey(Settings& settings, const BlockSettings& block) {
   pf::RegCloseKey(key);
 }
 
-void SaveKey(pf::KeyHandle root, const char16_t* path, const SettingsKey& key, const Settings& settings) {
+bool SaveKey(pf::KeyHandle root, const char16_t* path, const SettingsKey& key, const Settings& settings) {
   pf::KeyHandle handle{};
-  if (!OpenForWriting(root, path, &handle)) return;
+  if (!OpenForWriting(root, path, &handle)) return false;
   KeyWriter writer(handle);
   WriteFields(writer, key, settings);
-  pf::RegCloseKey(handle);
+  return writer.Close();
 }
 
 void SaveRowsOfKind(KeyWriter& writer, const Settings& settings, std::int32_t kind) {
@@ -198,42 +222,54 @@ void SaveRowsOfKind(KeyWriter& writer, const Settings& settings, std::int32_t ki
   }
 }
 
-// Length of the unbroken run FileName1, FileName2, ... as stored now.
-int CountStoredLauncherPaths(const char16_t* path) {
+// Length of the unbroken run FileName1, FileName2, ... as stored now; false
+// when a read failed for another reason than the run's end, so that the
+// count may be short.
+bool CountStoredLauncherPaths(const char16_t* path, int* count) {
+  *count = 0;
   pf::KeyHandle key{};
-  if (!OpenForReading(pf::HKEY_CURRENT_USER, path, &key)) return 0;
+  const long opened = pf::RegOpenKeyExW(pf::HKEY_CURRENT_USER, path, 0, pf::KEY_READ, &key);
+  if (opened != pf::ERROR_SUCCESS) return opened == pf::ERROR_FILE_NOT_FOUND;
   KeyReader reader(key);
   char16_t scratch[kPathCapacity];
-  int count = 0;
-  while (ReadLauncherPath(reader, count + 1, scratch)) ++count;
-  pf::RegCloseKey(key);
-  return count;
+  long result = pf::ERROR_SUCCESS;
+  while ((result = QueryLauncherPath(reader, *count + 1, scratch)) == pf::ERROR_SUCCESS) ++*count;
+  const bool closed = pf::RegCloseKey(key) == pf::ERROR_SUCCESS;
+  return EndsTheRun(result) && closed;
 }
 
-void RewriteLauncherEntries(KeyWriter& writer, const Settings& settings, int storedCount) {
+// FileName1..N are written over the stored run before its surplus
+// FileName N+1..K goes, from the end, so a failure part-way never leaves
+// fewer entries than the shorter of the two lists. The rewrite stops at the
+// first failure, and deletes nothing when K is uncertain, so that the stored
+// list stays one unbroken run: no entry is left beyond a gap, where a later
+// save would neither count nor delete it and a longer list would bring it back.
+void RewriteLauncherEntries(KeyWriter& writer, const Settings& settings, int storedCount, bool counted) {
   char16_t name[32];
-  for (int n = 1; n <= storedCount; ++n) {
-    pf::FormatText(name, 32, u"%s%i", u"FileName", n);
-    writer.Delete(name);
+  const int count = static_cast<int>(settings.LauncherEntries.size());
+  for (int n = 1; n <= count; ++n) {
+    LauncherValueName(n, name);
+    if (!writer.Text(name, settings.LauncherEntries[static_cast<std::size_t>(n - 1)].Path, kPathCapacity)) return;
   }
-  int n = 1;
-  for (const LauncherEntry& entry : settings.LauncherEntries) {
-    pf::FormatText(name, 32, u"%s%i", u"FileName", n++);
-    writer.Text(name, entry.Path, kPathCapacity);
+  if (!counted) return;
+  for (int n = storedCount; n > count; --n) {
+    LauncherValueName(n, name);
+    if (!writer.Delete(name)) return;
   }
 }
 
-void SaveBlockKey(const Settings& settings, const BlockSettings& block) {
+bool SaveBlockKey(const Settings& settings, const BlockSettings& block) {
   char16_t path[kPathCapacity];
   BlockKeyPath(block.Kind, path);
-  int storedCount = block.HoldsLauncherList ? CountStoredLauncherPaths(path) : 0;
+  int storedCount = 0;
+  const bool counted = !block.HoldsLauncherList || CountStoredLauncherPaths(path, &storedCount);
   pf::KeyHandle key{};
-  if (!OpenForWriting(pf::HKEY_CURRENT_USER, path, &key)) return;
+  if (!OpenForWriting(pf::HKEY_CURRENT_USER, path, &key)) return false;
   KeyWriter writer(key);
   WriteFields(writer, block.Settings, settings);
   SaveRowsOfKind(writer, settings, block.Kind);
-  if (block.HoldsLauncherList) RewriteLauncherEntries(writer, settings, storedCount);
-  pf::RegCloseKey(key);
+  if (block.HoldsLauncherList) RewriteLauncherEntries(writer, settings, storedCount, counted);
+  return writer.Close() && counted;
 }
 
 }  // namespace
@@ -250,10 +286,12 @@ void LoadSettings(Settings& settings) {
   }
 }
 
-void SaveSettings(const Settings& settings) {
-  SaveKey(pf::HKEY_LOCAL_MACHINE, kTodayItemKey, TodayItemSettings(), settings);
-  SaveKey(pf::HKEY_CURRENT_USER, kRootKey, RootSettings(), settings);
-  for (const BlockSettings& block : kBlockSettings) SaveBlockKey(settings, block);
+bool SaveSettings(const Settings& settings) {
+  // Every key is written even after a failure, so a save stores all it can.
+  bool saved = SaveKey(pf::HKEY_LOCAL_MACHINE, kTodayItemKey, TodayItemSettings(), settings);
+  saved = SaveKey(pf::HKEY_CURRENT_USER, kRootKey, RootSettings(), settings) && saved;
+  for (const BlockSettings& block : kBlockSettings) saved = SaveBlockKey(settings, block) && saved;
+  return saved;
 }
 
 }  // namespace ostrel

@@ -4,7 +4,7 @@
 namespace ostrel::testing {
 namespace {
 
-TEST_F(ConfigTest, ASaveThatCannotCreateAKeyStillBroadcastsAndCloses) {
+TEST_F(ConfigTest, ASaveThatCannotCreateAKeyIsShownAndTheProgramStaysOpen) {
   registry.SetFailureHook([](pf::host::RegOp op, const std::u16string& path, const std::u16string&) -> long {
     bool time = path.size() >= 4 && path.compare(path.size() - 4, 4, u"Time") == 0;
     return op == pf::host::RegOp::Create && time ? pf::ERROR_ACCESS_DENIED : 0;
@@ -16,11 +16,17 @@ TEST_F(ConfigTest, ASaveThatCannotCreateAKeyStillBroadcastsAndCloses) {
   Ok();
   Ok();
   Ok();
-  EXPECT_TRUE(Closed());
-  EXPECT_EQ(store().Broadcasts().size(), 1u);
+  EXPECT_FALSE(Closed());
+  EXPECT_TRUE(store().Broadcasts().empty());
+  EXPECT_EQ(store().MessageBoxes(), (std::vector<std::u16string>{u"Не удалось сохранить настройки."}));
   EXPECT_FALSE(Has(u"Time", u"Order")) << "the refused key is skipped";
   EXPECT_EQ(Int(u"Date", u"Height"), 21) << "the keys after it are still written";
   EXPECT_EQ(Int(u"SysInfo", u"Order"), 5);
+  Ok();
+  EXPECT_EQ(store().MessageBoxes().size(), 2u) << "each failed save is shown once";
+  Cancel();
+  EXPECT_TRUE(Closed()) << "Cancel still ends the program without saving";
+  EXPECT_TRUE(store().Broadcasts().empty());
 }
 
 TEST_F(ConfigTest, SavingAShorterLauncherListDeletesTheNamesPastIt) {

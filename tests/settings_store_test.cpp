@@ -1,6 +1,8 @@
 // The registry store: read limits, skipped values, failing keys, the launcher list, round trips.
+#include <algorithm>
 #include <vector>
 
+#include "platform/host/failing_registry.h"
 #include "tests/settings_test_support.h"
 
 namespace ostrel::testing {
@@ -110,8 +112,8 @@ TEST_F(SettingsTest, LauncherListIsTheUnbrokenRunAndSaveRewritesOnlyThatRun) {
       launcherOps.push_back(line.substr(0, line.find(u' ')) + line.substr(line.find(u'[')));
     }
   }
-  EXPECT_EQ(launcherOps, (std::vector<std::u16string>{u"Delete[FileName1]", u"Delete[FileName2]",
-                                                      u"Set[FileName1]", u"Set[FileName2]", u"Set[FileName3]"}));
+  EXPECT_EQ(launcherOps, (std::vector<std::u16string>{u"Set[FileName1]", u"Set[FileName2]", u"Set[FileName3]"}))
+      << "a longer list writes over the stored run and deletes nothing";
   EXPECT_EQ(LauncherPaths(Load(Deliverable::Plugin)),
             (std::vector<std::string>{"a.exe", "b.exe", "c.exe", "d.exe"}));
 }
@@ -129,6 +131,38 @@ TEST_F(SettingsTest, ShorterLauncherListDeletesTheWholeStoredRun) {
   EXPECT_NE(key->FindValue(u"FileName1"), nullptr);
   for (const char16_t* gone : {u"FileName2", u"FileName3", u"FileName4", u"FileName5"}) {
     EXPECT_EQ(key->FindValue(gone), nullptr);
+  }
+}
+
+TEST_F(SettingsTest, SaveReportsAnyFailedOperationAndALongerListNeverLosesTheStoredRun) {
+  SetText(u"Launcher", u"FileName1", u"a.exe");
+  SetText(u"Launcher", u"FileName2", u"b.exe");
+  Settings s = Load(Deliverable::SettingsProgram);
+  for (const char16_t* path : {u"c.exe", u"d.exe"}) {
+    LauncherEntry entry;
+    pf::CopyText(entry.Path, kPathCapacity, path);
+    s.LauncherEntries.push_back(entry);
+  }
+  const std::vector<std::string> longer{"a.exe", "b.exe", "c.exe", "d.exe"};
+  pf::host::FailingRegistry counter(registry, 0);
+  pf::SetRegistry(&counter);
+  EXPECT_TRUE(SaveSettings(s));
+  const int operations = counter.Counted();
+  for (int failing = 1; failing <= operations; ++failing) {
+    SCOPED_TRACE("operation " + std::to_string(failing));
+    registry.Clear();
+    SetText(u"Launcher", u"FileName1", u"a.exe");
+    SetText(u"Launcher", u"FileName2", u"b.exe");
+    pf::host::FailingRegistry failing_registry(registry, failing);
+    pf::SetRegistry(&failing_registry);
+    EXPECT_FALSE(SaveSettings(s));
+    pf::SetRegistry(&registry);
+    const std::vector<std::string> stored = LauncherPaths(Load(Deliverable::Plugin));
+    EXPECT_GE(stored.size(), 2u);
+    EXPECT_TRUE(std::equal(stored.begin(), stored.end(), longer.begin())) << "no entry out of place";
+    EXPECT_TRUE(SaveSettings(s));
+    EXPECT_EQ(LauncherPaths(Load(Deliverable::Plugin)), longer);
+    EXPECT_EQ(registry.GetValue(pf::HKEY_CURRENT_USER, Key(u"Launcher"), u"FileName5"), nullptr);
   }
 }
 

@@ -43,6 +43,11 @@ LRESULT HostControls::DefWindowProcW(WindowHandle window, std::uint32_t message,
   return 0;
 }
 
+int HostControls::MessageBoxW(WindowHandle, const char16_t* text, const char16_t*, std::uint32_t) {
+  messageBoxes_.push_back(text == nullptr ? u"" : text);
+  return IDOK;
+}
+
 void HostControls::PostQuitMessage(int exitCode) {
   quitPosted_ = true;
   quitCode_ = exitCode;
@@ -214,6 +219,7 @@ void HostControls::Reset() {
   classes_.clear();
   queue_.clear();
   broadcasts_.clear();
+  messageBoxes_.clear();
   screen_ = SIZE{240, 320};
   foreground_ = WindowHandle{};
   cursor_ = CursorHandle{};

@@ -120,6 +120,9 @@ class HostControls : public ControlsService {
                   std::uint32_t filterMax) override;
   int TranslateMessage(const MSG* msg) override;
   LRESULT DispatchMessageW(const MSG* msg) override;
+  // Records the box and answers IDOK, as a person confirming it would.
+  int MessageBoxW(WindowHandle owner, const char16_t* text, const char16_t* caption,
+                  std::uint32_t type) override;
   WindowHandle FindWindowW(const char16_t* className, const char16_t* windowName) override;
   int SetForegroundWindow(WindowHandle window) override;
   IconHandle LoadIconW(ModuleHandle instance, std::uintptr_t resourceId) override;
@@ -185,6 +188,8 @@ class HostControls : public ControlsService {
   void SetScreenSize(int width, int height);
   SIZE ScreenSize() const { return screen_; }
   const std::vector<PostedBroadcast>& Broadcasts() const { return broadcasts_; }
+  // The texts of the message boxes shown, in order.
+  const std::vector<std::u16string>& MessageBoxes() const { return messageBoxes_; }
   // The last value handed to SetForegroundWindow (null when none).
   WindowHandle ForegroundRequest() const { return foreground_; }
   CursorHandle CurrentCursor() const { return cursor_; }
@@ -259,6 +264,7 @@ class HostControls : public ControlsService {
   std::vector<ClassInfo> classes_;
   std::deque<Posted> queue_;
   std::vector<PostedBroadcast> broadcasts_;
+  std::vector<std::u16string> messageBoxes_;
   std::function<bool()> userInput_;
   std::uintptr_t nextHandle_ = 0x10000;
   SIZE screen_{240, 320};

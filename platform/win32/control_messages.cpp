@@ -201,6 +201,11 @@ pf::LRESULT Win32Controls::DefWindowProcW(pf::WindowHandle window, std::uint32_t
   return ::DefWindowProcW(ToHwnd(window), message, wParam, lParam);
 }
 
+int Win32Controls::MessageBoxW(pf::WindowHandle owner, const char16_t* text, const char16_t* caption,
+                               std::uint32_t type) {
+  return ::MessageBoxW(ToHwnd(owner), W(text), W(caption), type);
+}
+
 void Win32Controls::PostQuitMessage(int exitCode) { ::PostQuitMessage(exitCode); }
 
 int Win32Controls::GetMessageW(pf::MSG* msg, pf::WindowHandle window, std::uint32_t filterMin,

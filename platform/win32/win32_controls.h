@@ -68,6 +68,8 @@ class Win32Controls : public pf::ControlsService {
                   std::uint32_t filterMax) override;
   int TranslateMessage(const pf::MSG* msg) override;
   pf::LRESULT DispatchMessageW(const pf::MSG* msg) override;
+  int MessageBoxW(pf::WindowHandle owner, const char16_t* text, const char16_t* caption,
+                  std::uint32_t type) override;
 
   // Control libraries and the shell's helpers (platform/win32/menu_bar.cpp).
   int InitCommonControls() override;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "config/config.h"
+#include "platform/host/failing_registry.h"
 #include "platform/host/host_controls.h"
 #include "platform/host/host_files.h"
 #include "platform/host/host_module.h"
@@ -20,9 +21,11 @@ namespace ostrel::sim {
 
 constexpr const char* kUsage =
     "usage: ostrelcfg-sim [--reg F]... [--strict] [--codepage N] [--dpi N] [--size WxH]\n"
-    "                     [--device-root DIR] [--ui SCRIPT] [--dump-view] [--export-reg OUT.reg]\n"
+    "                     [--device-root DIR] [--ui SCRIPT] [--fail-save-op N] [--dump-view]\n"
+    "                     [--export-reg OUT.reg]\n"
     "--strict: a .reg line that cannot be used refuses the file (otherwise it is skipped and\n"
     "  reported); --codepage N: ANSI code page of .reg files (1250-1258, default 1251)\n"
+    "--fail-save-op N: the N-th registry operation of the first save fails once\n"
     "SCRIPT: actions separated by ';': tab N, select LIST ROW, check LIST ROW 0|1,\n"
     "  dbltap LIST ROW, press BUTTON, type EDIT TEXT, choose COMBO INDEX,\n"
     "  choosetext COMBO TEXT, tick CHECKBOX 0|1, ok, cancel, resize W H\n";
@@ -37,6 +40,7 @@ struct Options {
   int height = 0;
   std::string deviceRoot;
   std::vector<Action> script;
+  int failSaveOp = 0;  // 0: no failure
   bool dumpView = false;
   std::string exportReg;
   bool help = false;
@@ -91,6 +95,7 @@ Options ParseOptions(Args& args) {
     else if (arg == "--size") ParseSize(args.Value(arg), options);
     else if (arg == "--device-root") options.deviceRoot = args.Value(arg);
     else if (arg == "--ui") options.script = ParseScript(args.Value(arg));
+    else if (arg == "--fail-save-op") options.failSaveOp = args.Int(arg, 1, 100000);
     else if (arg == "--dump-view") options.dumpView = true;
     else if (arg == "--export-reg") options.exportReg = args.Value(arg);
     else if (arg == "--help" || arg == "-h") options.help = true;
@@ -121,6 +126,8 @@ void PreparePlatform(const Options& options) {
 
 int Run(const Options& options) {
   PreparePlatform(options);
+  pf::host::FailingRegistry failing(pf::host::HostRegistry(), options.failSaveOp);
+  if (options.failSaveOp != 0) pf::SetRegistry(&failing);
   std::size_t next = 0;
   pf::host::HostControlStore().SetUserInput([&]() {
     if (next >= options.script.size()) return false;
@@ -129,6 +136,7 @@ int Run(const Options& options) {
   });
   cfg::SettingsProgramMain(pf::ModuleHandle{}, pf::SW_SHOWNORMAL);
   pf::host::HostControlStore().SetUserInput(nullptr);
+  pf::SetRegistry(nullptr);
   if (options.dumpView) WriteViewJson(std::cout);
   if (!options.exportReg.empty()) {
     std::string error;

@@ -105,6 +105,13 @@ void WriteBroadcasts(std::ostream& out) {
   out << "],\n";
 }
 
+void WriteMessages(std::ostream& out) {
+  out << "  \"messages\": [";
+  const auto& texts = pf::host::HostControlStore().MessageBoxes();
+  for (std::size_t i = 0; i < texts.size(); ++i) out << (i ? ", " : "") << Quote(texts[i]);
+  out << "],\n";
+}
+
 void WriteSoftKeys(std::ostream& out, pf::WindowHandle main) {
   pf::host::HostControls& store = pf::host::HostControlStore();
   const HostWindow* bar = store.Window(store.MenuBarOf(main));
@@ -137,6 +144,7 @@ void WriteViewJson(std::ostream& out) {
       << ",\n  \"OpenEditor\": " << view.OpenEditor << ",\n  \"title\": " << Quote(title)
       << ",\n  \"closed\": " << Bool(pf::IsNull(main)) << ",\n";
   WriteBroadcasts(out);
+  WriteMessages(out);
   WriteSoftKeys(out, main);
   if (!pf::IsNull(main)) WriteSwatch(out);
   WriteControls(out, main);
