@@ -197,10 +197,14 @@ std::wstring SettingsWindow::ComboText(Control combo, int index) const {
   return text;
 }
 
+// The click waits for the program's answer only so long: a modal message box
+// that the program opens in answer would otherwise hold the test forever.
 void SettingsWindow::SoftKey(int command) {
   HWND key = ::GetDlgItem(Bar(), command);
   ASSERT_NE(key, nullptr) << "no soft key " << command;
-  ::SendMessageW(key, BM_CLICK, 0, 0);
+  DWORD_PTR result = 0;
+  EXPECT_NE(::SendMessageTimeoutW(key, BM_CLICK, 0, 0, SMTO_NORMAL, 30000, &result), 0)
+      << "soft key " << command << " got no answer within 30 s (a modal box?)";
 }
 
 }  // namespace ostrel::cfgtest
