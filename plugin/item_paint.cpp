@@ -54,6 +54,16 @@ void ShowFrame(pf::WindowHandle window, pf::SurfaceHandle target, const pf::RECT
   pf::EndPaint(window, &paint);
 }
 
+// Without a frame (the platform refused a bitmap of the item's size) nothing
+// is drawn; the window is still validated so that the platform does not ask
+// for the same paint again and again.
+void SkipPaint(pf::WindowHandle window, pf::SurfaceHandle target) {
+  if (!pf::IsNull(target)) return;
+  pf::PAINTSTRUCT paint;
+  pf::BeginPaint(window, &paint);
+  pf::EndPaint(window, &paint);
+}
+
 }  // namespace
 
 void DrawWatermark(pf::WindowHandle window, pf::SurfaceHandle surface) {
@@ -71,13 +81,18 @@ void PaintItem(pf::WindowHandle window, pf::SurfaceHandle target) {
   const pf::SurfaceHandle frame = pf::CreateCompatibleDC(display);
   const pf::BitmapHandle bitmap =
       pf::CreateCompatibleBitmap(display, client.right - client.left, client.bottom - client.top);
-  const pf::BitmapHandle previous = pf::SelectObject(frame, bitmap);
-  DrawBackground(window, frame);
-  PaintBlocks(BlockPaint{PluginSettings(), Status(), Item(), window, frame, client});
-  ShowFrame(window, target, client, frame);
-  pf::SelectObject(frame, previous);
-  pf::DeleteObject(bitmap);
-  pf::DeleteDC(frame);
+  if (pf::IsNull(frame) || pf::IsNull(bitmap)) {
+    SkipPaint(window, target);
+    if (!pf::IsNull(bitmap)) pf::DeleteObject(bitmap);
+  } else {
+    const pf::BitmapHandle previous = pf::SelectObject(frame, bitmap);
+    DrawBackground(window, frame);
+    PaintBlocks(BlockPaint{PluginSettings(), Status(), Item(), window, frame, client});
+    ShowFrame(window, target, client, frame);
+    pf::SelectObject(frame, previous);
+    pf::DeleteObject(bitmap);
+  }
+  if (!pf::IsNull(frame)) pf::DeleteDC(frame);
   if (!pf::IsNull(display)) pf::ReleaseDC(window, display);
 }
 

@@ -243,5 +243,43 @@ TEST_F(ItemTest, DrawingObjectsComeBackAfterCreationsPaintsAndDestructions) {
   EXPECT_EQ(windows.LiveMenus(), 0);
 }
 
+// A block of absurd height: the shell sizes the window no larger than the
+// platform's 32767 pixels; at full width that is more than the largest
+// bitmap, so the off-screen frame is refused and the paint draws nothing,
+// leaks nothing and leaves no paint open.
+TEST_F(ItemTest, APaintWhoseFrameBitmapIsRefusedDrawsNothingAndLeaksNothing) {
+  SetBlock(u"Time", u"Height", 0x7FFFFFFF);
+  Create();
+  EXPECT_EQ(listItem.cyp, 0x7FFFFFFFu);
+  pf::RECT client;
+  pf::GetClientRect(item, &client);
+  EXPECT_EQ(client.bottom, 32767) << "the window is as tall as the platform allows";
+  EXPECT_FALSE(Paint().empty()) << "240 x 32767 is within the largest bitmap";
+
+  pf::MoveWindow(item, 0, 0, 32767, 0x7FFFFFFF, 1);
+  const int live = pf::LiveDrawingObjects();
+  pf::host::ClearDrawingFaults();
+  EXPECT_TRUE(Paint().empty());
+  EXPECT_EQ(pf::LiveDrawingObjects(), live);
+  EXPECT_TRUE(pf::host::DrawingFaults().empty());
+}
+
+TEST_F(ItemTest, BitmapsAreRefusedBeyondTheLargestThePlatformMakes) {
+  EXPECT_TRUE(pf::host::GdiMakesBitmap(240, 2236962, 32));
+  EXPECT_FALSE(pf::host::GdiMakesBitmap(240, 2236963, 32)) << "over 2^31 - 1 bytes";
+  EXPECT_TRUE(pf::host::GdiMakesBitmap(16384, 32767, 32));
+  EXPECT_FALSE(pf::host::GdiMakesBitmap(32767, 32767, 32));
+  EXPECT_TRUE(pf::host::GdiMakesBitmap(67108863, 1, 32));
+  EXPECT_FALSE(pf::host::GdiMakesBitmap(67108864, 1, 32)) << "a row's bits must count in 32 bits";
+  EXPECT_TRUE(pf::host::GdiMakesBitmap(1, 0x7FFFFFF, 32));
+  EXPECT_FALSE(pf::host::GdiMakesBitmap(1, 0x8000000, 1));
+  EXPECT_TRUE(pf::host::GdiMakesBitmap(240, 67108863, 1));
+  EXPECT_FALSE(pf::host::GdiMakesBitmap(240, 67108864, 1));
+  const pf::SurfaceHandle screen = pf::GetDC(pf::WindowHandle{});
+  EXPECT_TRUE(pf::IsNull(pf::CreateCompatibleBitmap(screen, 240, 2236963)));
+  EXPECT_TRUE(pf::IsNull(pf::CreateCompatibleBitmap(screen, 0x7FFFFFFF, 0x7FFFFFFF)));
+  pf::ReleaseDC(pf::WindowHandle{}, screen);
+}
+
 }  // namespace
 }  // namespace ostrel::testing

@@ -2,6 +2,7 @@
 #include "platform/host/host_controls.h"
 
 #include <algorithm>
+#include <climits>
 
 #include "platform/gdi.h"
 #include "platform/host/memory_registry.h"
@@ -107,6 +108,20 @@ bool HostControls::KnownClass(const std::u16string& name, WNDPROC* proc) const {
   return false;
 }
 
+RECT MovedWindowRect(int x, int y, int width, int height) {
+  const auto side = [](int size) { return std::clamp(size, 0, kLargestWindowSide); };
+  x = std::clamp(x, -kLargestWindowSide - 1, kLargestWindowSide);
+  y = std::clamp(y, -kLargestWindowSide - 1, kLargestWindowSide);
+  return RECT{x, y, x + side(width), y + side(height)};
+}
+
+RECT CreatedWindowRect(int x, int y, int width, int height) {
+  const auto edge = [](int at, int size) {
+    return static_cast<int>(std::min<long long>(static_cast<long long>(at) + std::max(size, 0), INT_MAX));
+  };
+  return RECT{x, y, edge(x, width), edge(y, height)};
+}
+
 WindowHandle HostControls::CreateWindowExW(std::uint32_t exStyle, const char16_t* className,
                                            const char16_t* windowName, std::uint32_t style, int x,
                                            int y, int width, int height, WindowHandle parent,
@@ -129,7 +144,7 @@ WindowHandle HostControls::CreateWindowExW(std::uint32_t exStyle, const char16_t
   window->text = TextOf(windowName);
   window->style = style;
   window->exStyle = exStyle;
-  window->rect = RECT{x, y, x + width, y + height};
+  window->rect = CreatedWindowRect(x, y, width, height);
   window->parent = child ? parent : WindowHandle{};
   window->owner = child ? WindowHandle{} : parent;
   window->id = child ? static_cast<int>(menuOrId) : 0;
@@ -237,7 +252,9 @@ int HostControls::SetWindowPos(WindowHandle window, WindowHandle, int x, int y, 
     x = old.left;
     y = old.top;
   }
-  w->rect = RECT{x, y, x + width, y + height};
+  w->rect = MovedWindowRect(x, y, width, height);
+  width = w->rect.right - w->rect.left;
+  height = w->rect.bottom - w->rect.top;
   bool resized = width != old.right - old.left || height != old.bottom - old.top;
   if (resized && w->proc != nullptr) {
     w->proc(window, WM_SIZE, 0, MAKELPARAM(width, height));

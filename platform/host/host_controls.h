@@ -79,6 +79,13 @@ struct PostedBroadcast {
   LPARAM lParam = 0;
 };
 
+// Moving or sizing a window (MoveWindow, SetWindowPos) keeps its width and
+// height within 0 .. 32767 and its position within -32768 .. 32767, as
+// measured under Wine; CreateWindowExW takes any size that is not negative.
+constexpr int kLargestWindowSide = 32767;
+RECT MovedWindowRect(int x, int y, int width, int height);
+RECT CreatedWindowRect(int x, int y, int width, int height);
+
 class HostControls : public ControlsService {
  public:
   HostControls();

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 #include <utility>
 
 #include "platform/host/raster_objects.h"
@@ -11,9 +12,6 @@
 namespace pf::host {
 
 namespace {
-
-// Larger bitmaps are refused as the platform refuses what it cannot allocate.
-constexpr long long kMaxBitmapPixels = 64LL * 1024 * 1024;
 
 RECT Block(int x, int y, int w, int h) { return RECT{x, y, x + w, y + h}; }
 
@@ -51,10 +49,11 @@ int HostDrawing::DeleteDC(SurfaceHandle surface) {
   return 1;
 }
 
+// A size the platform refuses, or memory the host cannot give, is a null
+// bitmap, as GDI answers both.
 BitmapHandle HostDrawing::CreateCompatibleBitmap(SurfaceHandle surface, int width, int height) {
   SurfaceRecord* record = Objects().Surface(surface);
-  if (record == nullptr || width < 0 || height < 0 ||
-      static_cast<long long>(width) * height > kMaxBitmapPixels) {
+  if (record == nullptr || width < 0 || height < 0) {
     if (record == nullptr) Objects().Fault("CreateCompatibleBitmap: unknown surface");
     return BitmapHandle{};
   }
@@ -64,7 +63,12 @@ BitmapHandle HostDrawing::CreateCompatibleBitmap(SurfaceHandle surface, int widt
   // one still holds the 1-bit default bitmap.
   RasterImage* target = Objects().Target(*record);
   bool monochrome = target != nullptr && target->Monochrome();
-  return AsBitmap(Objects().AddBitmap(std::make_shared<RasterImage>(width, height, monochrome), ""));
+  if (!GdiMakesBitmap(width, height, monochrome ? 1 : 32)) return BitmapHandle{};
+  try {
+    return AsBitmap(Objects().AddBitmap(std::make_shared<RasterImage>(width, height, monochrome), ""));
+  } catch (const std::bad_alloc&) {
+    return BitmapHandle{};
+  }
 }
 
 FontHandle HostDrawing::CreateFontIndirectW(const LOGFONTW* font) {

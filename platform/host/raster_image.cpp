@@ -60,6 +60,15 @@ RECT Intersect(const RECT& a, const RECT& b) {
 
 bool IsEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
 
+bool GdiMakesBitmap(int width, int height, int bitsPerPixel) {
+  constexpr long long kLargestSide = 0x7FFFFFF;
+  constexpr long long kLargest = 0x7FFFFFFF;
+  if (width < 1 || height < 1 || width > kLargestSide || height > kLargestSide) return false;
+  const long long rowBits = static_cast<long long>(width) * bitsPerPixel + 31;
+  if (rowBits > kLargest) return false;
+  return rowBits / 32 * 4 * height <= kLargest;
+}
+
 RasterImage::RasterImage(int width, int height, bool monochrome, Pixel fill)
     : width_(std::max(width, 0)), height_(std::max(height, 0)), monochrome_(monochrome) {
   pixels_.assign(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_),

@@ -22,6 +22,14 @@ COLORREF ColorFromPixel(Pixel pixel);
 RECT Intersect(const RECT& a, const RECT& b);
 bool IsEmpty(const RECT& r);
 
+// Whether GDI makes a bitmap of this size and depth (CreateCompatibleBitmap;
+// measured under Wine): both sides from 1 to 0x7FFFFFF, a row of
+// width × bits, rounded up to 32 bits, countable in a signed 32-bit number
+// of bits, and all rows together at most 0x7FFFFFFF bytes. A 32-bit colour
+// bitmap of 240 × 2,236,962 is made; 240 × 2,236,963 and 32767 × 32767 are
+// refused.
+bool GdiMakesBitmap(int width, int height, int bitsPerPixel);
+
 class RasterImage {
  public:
   RasterImage() = default;

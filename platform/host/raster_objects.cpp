@@ -147,7 +147,12 @@ GdiObjectHandle RasterObjects::Stock(int index) const {
 }
 
 std::shared_ptr<RasterImage> RasterObjects::WindowPicture(WindowHandle window, SIZE size) {
-  auto& picture = windows_[static_cast<std::uintptr_t>(window)];
+  const auto key = static_cast<std::uintptr_t>(window);
+  if (size.cx > 0 && size.cy > 0 && !GdiMakesBitmap(size.cx, size.cy, 32)) {
+    windows_.erase(key);
+    return nullptr;
+  }
+  auto& picture = windows_[key];
   if (!picture) {
     picture = std::make_shared<RasterImage>(size.cx, size.cy);
   } else if (picture->Width() != size.cx || picture->Height() != size.cy) {

@@ -87,7 +87,9 @@ class RasterObjects {
   GdiObjectHandle StockBitmap() const { return stockBitmap_; }
   GdiObjectHandle SystemFont() const { return systemFont_; }
 
-  // The picture of a window, made or resized to the given client size.
+  // The picture of a window, made or resized to the given client size; none
+  // (null, and its contexts draw nothing) for a window larger than the
+  // largest bitmap, whose pixels the host could not hold.
   std::shared_ptr<RasterImage> WindowPicture(WindowHandle window, SIZE size);
   std::shared_ptr<const RasterImage> ExistingWindowPicture(WindowHandle window) const;
   void ForgetWindow(WindowHandle window);

@@ -72,6 +72,12 @@ void PrepareStorageCard(const StatusOptions& status) {
   PrepareCard(status.card, card);
 }
 
+// The item fits a picture when its window could take its whole height: a
+// window is at most kLargestWindowSide pixels a side.
+bool FitsAPicture(int width, long long height) {
+  return width <= pf::host::kLargestWindowSide && height <= pf::host::kLargestWindowSide;
+}
+
 void WritePicture(const std::string& file, pf::WindowHandle window) {
   auto picture = pf::host::HostScreen().WindowPicture(window);
   if (picture == nullptr || !pf::host::WritePng(file, *picture)) {
@@ -114,10 +120,16 @@ int PlayItem(const ItemOptions& options, const std::vector<ScriptEvent>& events,
   report.launched = Launched();
   report.menus = static_cast<int>(windows.MenuOpenings().size());
   report.repaints = windows.InvalidateCount(item.Window());
-  if (!options.png.empty()) WritePicture(options.png, item.Window());
+  const bool fits = FitsAPicture(options.width, report.itemHeight);
+  if (!options.png.empty() && fits) WritePicture(options.png, item.Window());
   item.Close();
   report.liveObjectsAfterDestroy = pf::LiveDrawingObjects() - baseline;
   if (!options.json.empty()) WriteReport(options.json, report);
+  if (!options.png.empty() && !fits) {
+    throw UsageError("--png: the item is " + std::to_string(options.width) + " x " + std::to_string(report.itemHeight) +
+                     " pixels, larger than a picture can be (" + std::to_string(pf::host::kLargestWindowSide) +
+                     " pixels a side); no picture written");
+  }
   return 0;
 }
 

@@ -153,6 +153,28 @@ TEST_F(TodayHost, ASettingsChangeBroadcastRebuildsTheItemWithTheNewSettings) {
   EXPECT_EQ(host.Finish(kHostRunMs), 0) << host.Output();
 }
 
+// A block of absurd height: the platform sizes the item's window to at most
+// 32767 pixels; the item paints into it, takes keys and shows in the screenshot.
+TEST_F(TodayHost, AnItemOfAbsurdHeightIsSizedAndPaintedWithoutACrash) {
+  const std::wstring folder = FreshFolder(L"absurd");
+  CopyItemFiles(folder);
+  RegisterItem(folder);
+  ASSERT_TRUE(ImportReg(DataFolder() + L"huge_height.reg"));
+  const std::wstring shot = TestFolder() + L"absurd" + std::to_wstring(ScreenDpi()) + L".png";
+  ::DeleteFileW(shot.c_str());
+  Program host;
+  ASSERT_TRUE(host.Start(HostCommand(L"--screenshot \"" + shot + L"\" --after 1500 --script \"select; key right\" "
+                                     L"--exit-after 3000")));
+  ASSERT_EQ(host.Finish(kHostRunMs), 0) << host.Output();
+  std::string line;
+  ItemLine item;
+  ASSERT_TRUE(host.WaitForLine("todayhost: item Ostrel", 0, &line)) << host.Output();
+  ASSERT_TRUE(ParseItemLine(line, &item)) << line;
+  EXPECT_EQ(item.height, 0x7FFFFFFF) << "the item asks for all of it";
+  Picture picture;
+  EXPECT_TRUE(LoadPicture(shot, &picture)) << host.Output();
+}
+
 // The program a shortcut file starts, read back through the shell's own link object.
 std::wstring ShortcutTarget(const std::wstring& file) {
   IShellLinkW* link = nullptr;
