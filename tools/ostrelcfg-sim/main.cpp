@@ -77,7 +77,8 @@ void ParseSize(const std::string& text, Options& options) {
   long w = x == std::string::npos ? 0 : std::strtol(text.substr(0, x).c_str(), &end, 10);
   bool goodWidth = x != std::string::npos && x > 0 && *end == 0;
   long h = goodWidth ? std::strtol(text.substr(x + 1).c_str(), &end, 10) : 0;
-  if (!goodWidth || x + 1 >= text.size() || *end != 0 || w < 1 || h < 1 || w > 10000 || h > 10000) {
+  if (!goodWidth || x + 1 >= text.size() || *end != 0 || w < 1 || h < 1 || w > kLargestScreenSide ||
+      h > kLargestScreenSide) {
     throw InputError("--size wants WIDTHxHEIGHT in pixels (for example 480x640), not '" + text + "'");
   }
   options.width = static_cast<int>(w);
@@ -137,6 +138,7 @@ int Run(const Options& options) {
   cfg::SettingsProgramMain(pf::ModuleHandle{}, pf::SW_SHOWNORMAL);
   pf::host::HostControlStore().SetUserInput(nullptr);
   pf::SetRegistry(nullptr);
+  if (next < options.script.size()) RefuseAfterClose(options.script[next]);
   if (options.dumpView) WriteViewJson(std::cout);
   if (!options.exportReg.empty()) {
     std::string error;

@@ -1,6 +1,7 @@
 // Parsing the simulator's script and playing each action as a person's tap on the host controls.
 #include "tools/ostrelcfg-sim/sim_script.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <sstream>
 
@@ -70,10 +71,11 @@ class ActionParser {
       case Verb::Choose: a.control = Named("Combo"); a.first = Number(0); break;
       case Verb::ChooseText: a.control = Named("Combo"); a.text = pf::FromUtf8(rest_); rest_.clear(); break;
       case Verb::Tick: a.control = Named("Check"); a.second = Flag(); break;
-      case Verb::Resize: a.first = Number(1); a.second = Number(1); break;
+      case Verb::Resize: a.first = Number(1, kLargestScreenSide); a.second = Number(1, kLargestScreenSide); break;
       case Verb::Ok: case Verb::Cancel: break;
     }
     if (!Trim(rest_).empty()) Fail("unexpected '" + Trim(rest_) + "'");
+    a.source = text_;
     return a;
   }
 
@@ -90,11 +92,13 @@ class ActionParser {
     return word;
   }
 
-  int Number(int least) {
+  int Number(int least, int most = 100000) {
     std::string word = Word("number");
     char* end = nullptr;
     long value = std::strtol(word.c_str(), &end, 10);
-    if (*end != 0 || value < least || value > 100000) Fail("'" + word + "' is not a number from " + std::to_string(least));
+    if (*end != 0 || value < least || value > most) {
+      Fail("'" + word + "' is not a number from " + std::to_string(least) + " to " + std::to_string(most));
+    }
     return static_cast<int>(value);
   }
 
@@ -123,7 +127,44 @@ pf::WindowHandle Handle(cfg::Control control) {
   return pf::GetDlgItem(cfg::MainWindow(), cfg::ControlId(control));
 }
 
+[[noreturn]] void Refuse(const Action& a, const std::string& why) {
+  throw InputError("action '" + a.source + "': " + why);
+}
+
+void RequireIndex(const Action& a, std::size_t count, const char* what) {
+  if (a.first < 0 || static_cast<std::size_t>(a.first) >= count) {
+    Refuse(a, std::string("there is no ") + what + " " + std::to_string(a.first) + " (there are " +
+                  std::to_string(count) + ")");
+  }
+}
+
+// The action as the person's tap; false when the tap could not be made.
+bool Play(const Action& a, pf::host::HostControls& store, pf::WindowHandle main, pf::WindowHandle target) {
+  switch (a.verb) {
+    case Verb::Tab: return store.UserSelectTab(Handle(cfg::TabStrip), a.first);
+    case Verb::Select: return store.UserSelectRow(target, a.first);
+    case Verb::Check: return store.UserCheckRow(target, a.first, a.second != 0);
+    case Verb::DoubleTap: return store.UserDoubleTap(target, a.first);
+    case Verb::Press: return store.UserClick(target);
+    case Verb::Type: return store.UserType(target, a.text);
+    case Verb::Choose: return store.UserChoose(target, a.first);
+    case Verb::ChooseText: return store.UserChooseText(target, a.text);
+    case Verb::Tick: return store.UserTick(target, a.second != 0);
+    case Verb::Ok:
+      // Without a menu bar the title bar's OK sends IDOK.
+      if (store.UserSoftKey(main, 0)) return true;
+      if (!pf::IsNull(store.MenuBarOf(main))) return false;
+      pf::SendMessageW(main, pf::WM_COMMAND, pf::MAKEWPARAM(pf::IDOK, 0), 0);
+      return true;
+    case Verb::Cancel: return store.UserSoftKey(main, 1);
+    case Verb::Resize: return store.UserResize(main, a.first, a.second);
+  }
+  return false;
+}
+
 }  // namespace
+
+void RefuseAfterClose(const Action& action) { Refuse(action, "it comes after the program has closed"); }
 
 std::vector<Action> ParseScript(const std::string& script) {
   std::vector<Action> actions;
@@ -140,27 +181,23 @@ std::vector<Action> ParseScript(const std::string& script) {
 void Perform(const Action& a) {
   pf::host::HostControls& store = pf::host::HostControlStore();
   pf::WindowHandle main = cfg::MainWindow();
-  if (pf::IsNull(main)) return;  // the program has ended: nothing to tap
+  if (pf::IsNull(main)) RefuseAfterClose(a);
   pf::WindowHandle target = Handle(a.control);
+  const pf::host::HostWindow* shown = store.Window(a.verb == Verb::Tab ? Handle(cfg::TabStrip) : target);
   switch (a.verb) {
-    case Verb::Tab: store.UserSelectTab(Handle(cfg::TabStrip), a.first); break;
-    case Verb::Select: store.UserSelectRow(target, a.first); break;
-    case Verb::Check: store.UserCheckRow(target, a.first, a.second != 0); break;
-    case Verb::DoubleTap: store.UserDoubleTap(target, a.first); break;
-    case Verb::Press: store.UserClick(target); break;
-    case Verb::Type: store.UserType(target, a.text); break;
-    case Verb::Choose: store.UserChoose(target, a.first); break;
-    case Verb::ChooseText: store.UserChooseText(target, a.text); break;
-    case Verb::Tick: store.UserTick(target, a.second != 0); break;
-    case Verb::Ok:
-      // Without a menu bar the title bar's OK sends IDOK.
-      if (!store.UserSoftKey(main, 0) && pf::IsNull(store.MenuBarOf(main))) {
-        pf::SendMessageW(main, pf::WM_COMMAND, pf::MAKEWPARAM(pf::IDOK, 0), 0);
+    case Verb::Tab: RequireIndex(a, shown == nullptr ? 0 : shown->tabs.size(), "tab"); break;
+    case Verb::Select: case Verb::Check: case Verb::DoubleTap:
+      RequireIndex(a, shown == nullptr ? 0 : shown->rows.size(), "row");
+      break;
+    case Verb::Choose: RequireIndex(a, shown == nullptr ? 0 : shown->entries.size(), "entry"); break;
+    case Verb::ChooseText:
+      if (shown == nullptr || std::find(shown->entries.begin(), shown->entries.end(), a.text) == shown->entries.end()) {
+        Refuse(a, "there is no such entry");
       }
       break;
-    case Verb::Cancel: store.UserSoftKey(main, 1); break;
-    case Verb::Resize: store.UserResize(main, a.first, a.second); break;
+    default: break;
   }
+  if (!Play(a, store, main, target)) Refuse(a, "its control is hidden or disabled");
 }
 
 }  // namespace ostrel::sim

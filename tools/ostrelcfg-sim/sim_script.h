@@ -23,13 +23,20 @@ struct Action {
   int first = 0;   // tab, row, index, width
   int second = 0;  // 0|1, height
   std::u16string text;
+  std::string source;  // the action as written, for messages
 };
 
 // Parses "tab 1; select PagesList 2; ok"; throws InputError on bad input.
 std::vector<Action> ParseScript(const std::string& script);
 
-// Performs one action on the running program; an action on a hidden or
-// disabled control does nothing.
+// Screen sizes that --size and the resize action accept, in pixels.
+constexpr int kLargestScreenSide = 10000;
+
+// Performs one action on the running program. An action that names no such
+// tab, row or entry, touches a hidden or disabled control, or comes after
+// the program has closed throws InputError naming it.
 void Perform(const Action& action);
+// Throws InputError: the action was not played because the program had closed.
+[[noreturn]] void RefuseAfterClose(const Action& action);
 
 }  // namespace ostrel::sim

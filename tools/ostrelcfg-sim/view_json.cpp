@@ -7,6 +7,7 @@
 #include "config/config.h"
 #include "platform/host/host_controls.h"
 #include "platform/text.h"
+#include "tools/json/json_quote.h"
 
 namespace ostrel::sim {
 
@@ -14,28 +15,7 @@ namespace {
 
 using pf::host::HostWindow;
 
-std::string Quote(const std::u16string& text) {
-  std::string utf8 = pf::ToUtf8(text);
-  std::string out = "\"";
-  for (unsigned char c : utf8) {
-    switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\t': out += "\\t"; break;
-      case '\r': out += "\\r"; break;
-      default:
-        if (c < 0x20) {
-          char escaped[8];
-          std::snprintf(escaped, sizeof(escaped), "\\u%04x", c);
-          out += escaped;
-        } else {
-          out += static_cast<char>(c);
-        }
-    }
-  }
-  return out + "\"";
-}
+std::string Quote(const std::u16string& text) { return json::Quoted(text); }
 
 std::string Bool(bool value) { return value ? "true" : "false"; }
 

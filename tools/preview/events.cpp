@@ -1,7 +1,6 @@
 // The preview's event script: shell and pen events parsed from ';'-separated text and played on the item window.
 #include "tools/preview/events.h"
 
-#include <iostream>
 #include <map>
 #include <sstream>
 
@@ -21,6 +20,7 @@ const char* const kEventsUsage =
 namespace {
 
 constexpr int kSecondsPerYear = 31622400;
+constexpr std::int64_t kTicksPerSecond = 10000000;  // FILETIME ticks
 
 // How many numbers each event takes (tick: none or one).
 const std::map<std::string, int>& Arity() {
@@ -90,16 +90,44 @@ void Pen(const ShellItem& item, std::uint32_t message, const ScriptEvent& event)
        pf::MAKELPARAM(static_cast<unsigned>(event.numbers[0]), static_cast<unsigned>(event.numbers[1])));
 }
 
-void Tick(const ShellItem& item, int count) {
-  for (int i = 0; i < count; ++i) {
+[[noreturn]] void Refuse(const ScriptEvent& e, const std::string& why) {
+  throw UsageError("--events: '" + e.text + "': " + why);
+}
+
+// Refuses a move of the clock by seconds that would take it outside the
+// years a SYSTEMTIME holds (the host clock would stop at the edge).
+void CheckClockMove(const ScriptEvent& e, std::int64_t seconds) {
+  pf::SYSTEMTIME now;
+  pf::host::HostClockService().GetLocalTime(&now);
+  pf::SYSTEMTIME last{};
+  last.wYear = 30827;
+  last.wMonth = 12;
+  last.wDay = 31;
+  last.wHour = 23;
+  last.wMinute = 59;
+  last.wSecond = 59;
+  const auto ticks = static_cast<std::int64_t>(pf::host::TicksFromSystemTime(now));
+  const auto latest = static_cast<std::int64_t>(pf::host::TicksFromSystemTime(last));
+  const std::int64_t moved = ticks + seconds * kTicksPerSecond;
+  if (moved < 0 || moved > latest) Refuse(e, "moves the clock outside 1601-01-01 .. 30827-12-31 23:59:59");
+}
+
+void Tick(const ShellItem& item, const ScriptEvent& e) {
+  CheckClockMove(e, e.numbers[0]);
+  for (int i = 0; i < e.numbers[0]; ++i) {
     pf::host::HostClockService().Advance(1);
     Send(item, pf::WM_TIMER, 1);
   }
 }
 
-void ChooseMenuEntry(int id) {
-  if (!pf::host::HostWindowService().ChooseMenuEntry(static_cast<std::uintptr_t>(id))) {
-    std::cerr << "ostrel-preview: menu " << id << ": no open menu holds this entry; skipped\n";
+void Advance(const ScriptEvent& e) {
+  CheckClockMove(e, e.numbers[0]);
+  pf::host::HostClockService().Advance(e.numbers[0]);
+}
+
+void ChooseMenuEntry(const ScriptEvent& e) {
+  if (!pf::host::HostWindowService().ChooseMenuEntry(static_cast<std::uintptr_t>(e.numbers[0]))) {
+    Refuse(e, "no open menu holds this entry");
   }
 }
 
@@ -122,7 +150,7 @@ void PlayOne(const ScriptEvent& e, const ShellItem& item) {
     pf::host::HostWindowService().SetNextGesture(pf::GN_CONTEXTMENU);
     Pen(item, pf::WM_LBUTTONDOWN, e);
   } else if (n == "menu") {
-    ChooseMenuEntry(e.numbers[0]);
+    ChooseMenuEntry(e);
   } else if (n == "key") {
     Send(item, pf::WM_TODAYCUSTOM_USERNAVIGATION, e.key);
   } else if (n == "select") {
@@ -130,9 +158,9 @@ void PlayOne(const ScriptEvent& e, const ShellItem& item) {
   } else if (n == "deselect") {
     Send(item, pf::WM_TODAYCUSTOM_LOSTSELECTION);
   } else if (n == "tick") {
-    Tick(item, e.numbers[0]);
+    Tick(item, e);
   } else if (n == "advance") {
-    pf::host::HostClockService().Advance(e.numbers[0]);
+    Advance(e);
   } else if (n == "query") {
     QueryRefresh(item);
   }
@@ -148,7 +176,9 @@ std::vector<ScriptEvent> ParseEvents(const std::string& script) {
     std::istringstream words(part);
     std::vector<std::string> tokens;
     for (std::string word; words >> word;) tokens.push_back(word);
-    if (!tokens.empty()) events.push_back(ParseOne(tokens));
+    if (tokens.empty()) continue;
+    events.push_back(ParseOne(tokens));
+    for (const std::string& token : tokens) events.back().text += (events.back().text.empty() ? "" : " ") + token;
   }
   return events;
 }

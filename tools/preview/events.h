@@ -15,6 +15,7 @@ struct ScriptEvent {
   std::string name;          // "tap", "key", ...
   std::vector<int> numbers;  // coordinates, a menu id, a count or seconds
   unsigned key = 0;          // key: the virtual key
+  std::string text;          // the event as written, for messages
 };
 
 // The whole script checked before anything runs: an unknown event or a
@@ -31,8 +32,9 @@ struct ShellItem {
 // The shell's refresh query; a changed height resizes the item to it.
 void QueryRefresh(const ShellItem& item);
 
-// Plays the events in order. A menu entry that no open menu holds is
-// reported on standard error and skipped.
+// Plays the events in order. A menu entry that no open menu holds, or a
+// clock moved out of the years it can show (1601 .. 30827), throws
+// UsageError naming the event.
 void PlayEvents(const std::vector<ScriptEvent>& events, const ShellItem& item);
 
 }  // namespace ostrel::preview

@@ -1,9 +1,8 @@
 // A small streaming JSON writer for the preview tool's reports.
 #include "tools/preview/json_writer.h"
 
-#include <cstdio>
-
 #include "platform/text.h"
+#include "tools/json/json_quote.h"
 
 namespace ostrel::preview {
 
@@ -35,26 +34,6 @@ void JsonWriter::Close(char bracket) {
 
 void JsonWriter::Text(const char* key, const char16_t* text) { String(key, pf::ToUtf8(text)); }
 
-void JsonWriter::Quote(const std::string& utf8) {
-  out_ << '"';
-  for (unsigned char c : utf8) {
-    switch (c) {
-      case '"': out_ << "\\\""; break;
-      case '\\': out_ << "\\\\"; break;
-      case '\n': out_ << "\\n"; break;
-      case '\r': out_ << "\\r"; break;
-      case '\t': out_ << "\\t"; break;
-      default:
-        if (c < 0x20) {
-          char buf[8];
-          std::snprintf(buf, sizeof buf, "\\u%04x", c);
-          out_ << buf;
-        } else {
-          out_ << static_cast<char>(c);
-        }
-    }
-  }
-  out_ << '"';
-}
+void JsonWriter::Quote(const std::string& utf8) { out_ << json::Quoted(utf8); }
 
 }  // namespace ostrel::preview
