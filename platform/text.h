@@ -34,5 +34,7 @@ int FormatText(char16_t* dst, std::size_t capacity, const char16_t* pattern, ...
 std::u16string FromUtf8(const std::string& utf8);
 std::string ToUtf8(const char16_t* text);
 std::string ToUtf8(const std::u16string& text);
+// Appends one code point in UTF-8 (a lone surrogate in three bytes).
+void AppendUtf8(std::string& out, char32_t codePoint);
 
 }  // namespace pf
