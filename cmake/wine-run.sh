@@ -14,7 +14,13 @@
 # the prefix is a separate one, "<prefix>-dpiN", booted with
 # HKCU\Control Panel\Desktop\LogPixels = N, so the screen reports N dpi.
 #
-# Wine runs with LC_ALL=ru_RU.UTF-8 (Russian user and system locale),
+# Wine runs with LC_ALL=ru_RU.UTF-8 (Russian user and system locale; Wine
+# takes both from the environment, not from the registry), and the prefix
+# carries a device's regional long date, "d MMMM yyyy 'г.'", as the user
+# locale's override in HKCU\Control Panel\International (sLongDate), which
+# the date calls honour for the user and the system default locale alike
+# since both are the same locale. Wine rewrites that key whenever it runs the
+# prefix under another locale, hence the fixed LC_ALL;
 # WINEDEBUG=-all, HOME inside the prefix (nothing is written to the real home),
 # and inside `xvfb-run -a` when DISPLAY is not set.
 #
@@ -110,6 +116,17 @@ delete_prefix() {
   rm -rf "$PREFIX"
 }
 
+# Writes the device's regional settings into the booted prefix's user locale.
+# The file is UTF-16 with a byte order mark, so that regedit reads the
+# Cyrillic text without a code page.
+set_regional_settings() {
+  local file=$PREFIX/regional.reg
+  printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
+    '[HKEY_CURRENT_USER\Control Panel\International]' \
+    "\"sLongDate\"=\"d MMMM yyyy 'г.'\"" '' | iconv -f UTF-8 -t UTF-16 >"$file" || return 1
+  wine_env "$WINE" regedit /S "Z:${file//\//\\}" >/dev/null 2>&1
+}
+
 # Boots a fresh prefix; the caller holds the lock (fd 9), which no Wine process
 # may inherit, or the wineserver would keep holding it.
 boot_prefix() {
@@ -120,7 +137,7 @@ boot_prefix() {
   if [ $rc -ne 0 ] || [ ! -f "$PREFIX/system.reg" ]; then
     die "wineboot failed ($rc) for $PREFIX"
   fi
-  touch "$PREFIX/.ostrel-booted"
+  echo "$PREFIX_VERSION" >"$PREFIX/.ostrel-booted"
 }
 
 with_lock() {
@@ -134,7 +151,10 @@ with_lock() {
   return $rc
 }
 
-is_booted() { [ -f "$PREFIX/.ostrel-booted" ]; }
+# What a booted prefix holds; a prefix booted by an earlier version of this
+# script (without the regional settings) is booted afresh.
+PREFIX_VERSION="fonts, regional long date"
+is_booted() { [ "$(cat "$PREFIX/.ostrel-booted" 2>/dev/null)" = "$PREFIX_VERSION" ]; }
 
 # Checked again under the lock: another run may have booted it meanwhile.
 boot_if_missing() { is_booted || boot_prefix; }
@@ -177,6 +197,8 @@ case $1 in
       # here (it falls back to DejaVu Sans for "Tahoma"): the prefix gets its
       # own copies, so that a face name means the same font as on the host.
       cp -f /usr/share/wine/fonts/*.ttf "$PREFIX/drive_c/windows/Fonts/" 2>/dev/null
+      set_regional_settings
+      rc=$?
     fi
     if [ $rc -eq 0 ] && [ "${OSTREL_WINE_DPI:-96}" != 96 ]; then
       wine_env "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \

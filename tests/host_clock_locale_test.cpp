@@ -82,13 +82,19 @@ class HostLocaleTest : public StatusTest {
 TEST_F(HostLocaleTest, RussianDatePictures) {
   const pf::SYSTEMTIME dec6 = At(2026, 12, 6);
   const pf::SYSTEMTIME may1 = At(2005, 5, 1);
-  EXPECT_EQ(Date(nullptr, dec6, pf::DATE_LONGDATE), "воскресенье, 6 декабря 2026 г.");
+  EXPECT_EQ(Date(nullptr, dec6, pf::DATE_LONGDATE), "6 декабря 2026 г.");
   EXPECT_EQ(Date(nullptr, dec6), "06.12.2026");
   EXPECT_EQ(Date(u"d MMMM", dec6), "6 декабря");
   EXPECT_EQ(Date(u"MMMM", dec6), "декабрь");
   EXPECT_EQ(Date(u"MMMM yyyy", dec6), "декабрь 2026");
   EXPECT_EQ(Date(u"dddd MMMM", dec6), "воскресенье декабрь");
-  EXPECT_EQ(Date(u"MMMM, d", may1), "мая, 1");
+  EXPECT_EQ(Date(u"MMMM, d", may1), "май, 1") << "the genitive comes only after a day number";
+  EXPECT_EQ(Date(u"MMMM d", dec6), "декабрь 6");
+  EXPECT_EQ(Date(u"d dddd MMMM", dec6), "6 воскресенье декабрь") << "the nearest day field rules";
+  EXPECT_EQ(Date(u"dddd, d MMMM MMM", dec6), "воскресенье, 6 декабря дек.");
+  EXPECT_EQ(Date(u"MMMM d MMMM", dec6), "декабрь 6 декабря");
+  EXPECT_EQ(Date(u"'d' MMMM", dec6), "d декабрь");
+  EXPECT_EQ(Date(u"yyyy g, gg", dec6), "2026 н. э., н. э.") << "the era once per run";
   EXPECT_EQ(Date(u"MMMM'd'", may1), "майd");
   EXPECT_EQ(Date(u"MMM", may1), "май");
   EXPECT_EQ(Date(u"d MMM", may1), "1 мая");
@@ -106,6 +112,7 @@ TEST_F(HostLocaleTest, EnglishPicturesAndForms) {
   EXPECT_EQ(Date(nullptr, t, pf::DATE_LONGDATE), "Sunday, December 6, 2026");
   EXPECT_EQ(Date(nullptr, t), "12/6/2026");
   EXPECT_EQ(Date(u"ddd d MMM", t), "Sun 6 Dec");
+  EXPECT_EQ(Date(u"MMMM d yyyy g", t), "December 6 2026 AD");
   EXPECT_EQ(Time(nullptr, t), "7:05:09 PM");
   EXPECT_EQ(Time(u"hh:mm t", At(2026, 1, 1, 0, 7)), "12:07 A");
 }

@@ -5,13 +5,10 @@
 #include <cstdint>
 
 #include "platform/clock.h"
+#include "platform/host/civil_days.h"
 
 namespace pf::host {
 
-bool IsLeapYear(int year);
-int DaysInMonth(int year, int month);  // 0 for a month outside 1..12
-// 0 = Sunday .. 6 = Saturday.
-int WeekdayOf(int year, int month, int day);
 // The checks SystemTimeToFileTime makes: year 1601..30827, a real day of the
 // month, hour, minute, second and milliseconds in range.
 bool IsValidSystemTime(const SYSTEMTIME& time);

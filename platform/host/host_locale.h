@@ -3,11 +3,10 @@
 // gives under Wine for the same locales.
 #pragma once
 
+#include "platform/host/date_pictures.h"
 #include "platform/locale.h"
 
 namespace pf::host {
-
-enum class HostLanguage { Russian, English };
 
 class HostLocale : public LocaleService {
  public:

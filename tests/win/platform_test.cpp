@@ -197,15 +197,21 @@ TEST(Win32Platform, WineRunsWithTheRussianLocale) {
   day.wDay = 6;
   day.wDayOfWeek = 0;
   wchar_t text[100] = {};
+  // The prefix carries a device's regional long date, which the system
+  // default locale honours as the user's does.
+  ASSERT_GT(::GetDateFormatW(LOCALE_SYSTEM_DEFAULT, DATE_LONGDATE, &day, nullptr, text, 100), 0);
+  EXPECT_EQ(Utf8(pf::win32::U(text)), "6 декабря 2026 г.");
   ASSERT_GT(::GetDateFormatW(LOCALE_USER_DEFAULT, DATE_LONGDATE, &day, nullptr, text, 100), 0);
-  // Wine 8 puts a narrow no-break space (U+202F) before "г.".
+  EXPECT_EQ(Utf8(pf::win32::U(text)), "6 декабря 2026 г.");
+  // Wine 8's own Russian long date puts a narrow no-break space (U+202F)
+  // before "г."; the platform layer hands the item a plain space there,
+  // which its fonts can draw.
+  const std::uint32_t ownLongDate = DATE_LONGDATE | LOCALE_NOUSEROVERRIDE;
+  ASSERT_GT(::GetDateFormatW(LOCALE_SYSTEM_DEFAULT, ownLongDate, &day, nullptr, text, 100), 0);
   EXPECT_EQ(Utf8(pf::win32::U(text)), "воскресенье, 6 декабря 2026\u202Fг.");
-  // The platform layer hands the item a plain space there, which its fonts can draw.
   pf::SYSTEMTIME ours{2026, 12, 0, 6, 0, 0, 0, 0};
   char16_t formatted[100] = {};
-  ASSERT_GT(pf::GetDateFormatW(LOCALE_SYSTEM_DEFAULT, DATE_LONGDATE, &ours,
-                               nullptr, formatted, 100),
-            0);
+  ASSERT_GT(pf::GetDateFormatW(LOCALE_SYSTEM_DEFAULT, ownLongDate, &ours, nullptr, formatted, 100), 0);
   EXPECT_EQ(Utf8(formatted), "воскресенье, 6 декабря 2026 г.");
   ASSERT_GT(::GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SABBREVDAYNAME1, text, 100), 0);
   EXPECT_EQ(Utf8(pf::win32::U(text)), "пн");
