@@ -44,6 +44,28 @@ TEST_F(DrawTest, TahomaComesFromWinesFontFolderWithItsOwnBoldFace) {
   EXPECT_FALSE(bold->SimulatedBold());
 }
 
+// Measured under Wine 8: TextOutW at (0, 0), white on black, into a 32-bit
+// DIB; the right edge of the lit pixels. Up to 16 pixels per em Tahoma's
+// pictures come from its bitmap strikes, whose bold advances are wider than
+// the extents the same font reports.
+TEST_F(DrawTest, SmallTahomaIsDrawnFromItsBitmapStrikesAsGdiDrawsIt) {
+  const std::u16string date = u"7 декабря 2026 г.";
+  struct Case {
+    int height, weight, extent, inkRight;
+  };
+  for (const Case& c : {Case{-10, pf::FW_NORMAL, 77, 79}, Case{-10, pf::FW_BOLD, 87, 95}}) {
+    pf::SurfaceHandle dc = Surface(200, 14);
+    UseFont(dc, u"Tahoma", c.height, c.weight);
+    pf::SetTextColor(dc, pf::RGB(255, 255, 255));
+    pf::SetBkMode(dc, pf::TRANSPARENT);
+    pf::ExtTextOutW(dc, 0, 0, 0, nullptr, date.c_str(), static_cast<unsigned>(date.size()), nullptr);
+    EXPECT_EQ(Extent(dc, date).cx, c.extent) << "weight " << c.weight;
+    EXPECT_EQ(Ink(dc, pf::RECT{0, 0, 200, 14}, pf::RGB(0, 0, 0)).right, c.inkRight)
+        << "weight " << c.weight;
+    Deselect(dc);
+  }
+}
+
 TEST_F(DrawTest, FaceWithoutABoldFileIsEmboldenedOnePixelPerCharacterWider) {
   pf::SurfaceHandle dc = Surface(4, 4);
   UseFont(dc, u"Wingdings", -16);

@@ -4,6 +4,7 @@
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_GASP_H
 #include FT_OUTLINE_H
 #include FT_TRUETYPE_TABLES_H
 
@@ -130,9 +131,25 @@ RealizedFont::RealizedFont(FT_FaceRec_* face, const LOGFONTW& request) : face_(f
   fakeItalic_ = request.lfItalic != 0 && (face_->style_flags & FT_STYLE_FLAG_ITALIC) == 0;
   if (FT_IS_SCALABLE(face_)) {
     SetScalableSize(request);
+    useStrike_ = HasAliasedStrike();
   } else {
     SetBitmapSize(request.lfHeight);
   }
+}
+
+// GDI draws a TrueType face's own bitmap strike when the face has one for
+// the size and its "gasp" table asks for no grey levels there (Wine's Tahoma
+// and Tahoma Bold have strikes up to 16 pixels per em); a simulated style or
+// a stretched width is drawn from the outline.
+bool RealizedFont::HasAliasedStrike() const {
+  if (!FT_HAS_FIXED_SIZES(face_) || fakeBold_ || fakeItalic_) return false;
+  if (face_->size->metrics.x_ppem != face_->size->metrics.y_ppem) return false;
+  const FT_Int gasp = FT_Get_Gasp(face_, static_cast<FT_UInt>(ppem_));
+  if (gasp == FT_GASP_NO_TABLE || (gasp & FT_GASP_DO_GRAY) != 0) return false;
+  for (int i = 0; i < face_->num_fixed_sizes; ++i) {
+    if (Round26(face_->available_sizes[i].y_ppem) == ppem_) return true;
+  }
+  return false;
 }
 
 RealizedFont::~RealizedFont() { FT_Done_Face(face_); }
@@ -213,6 +230,15 @@ Glyph RealizedFont::LoadGlyph(char32_t c) {
   FT_GlyphSlot slot = face_->glyph;
   // A simulated bold widens every cell by one pixel, as GDI does.
   glyph.advance = static_cast<int>((slot->metrics.horiAdvance + 63) >> 6) + (fakeBold_ ? 1 : 0);
+  glyph.penAdvance = glyph.advance;
+  // The cell advance stays the outline's; the picture comes from the strike.
+  if (useStrike_ && (FT_Load_Glyph(face_, index, FT_LOAD_DEFAULT | FT_LOAD_TARGET_MONO) != 0 ||
+                     slot->format != FT_GLYPH_FORMAT_BITMAP)) {
+    if (FT_Load_Glyph(face_, index, flags) != 0) return glyph;
+  }
+  if (useStrike_ && slot->format == FT_GLYPH_FORMAT_BITMAP) {
+    glyph.penAdvance = static_cast<int>((slot->metrics.horiAdvance + 63) >> 6);
+  }
   if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
     if (fakeBold_) FT_Outline_Embolden(&slot->outline, FT_MulDiv(ppem_, 64, 24));
     if (fakeItalic_) {

@@ -29,11 +29,13 @@ void ForEachCodePoint(const std::u16string& text, Fn fn) {
   }
 }
 
-// Cell increment of every unit; a pair's advance counts on its second unit.
-std::vector<int> UnitAdvances(RealizedFont& font, const std::u16string& text) {
+// Cell increment of every unit, as measured or (drawn) as the pen moves; a
+// pair's advance counts on its second unit.
+std::vector<int> UnitAdvances(RealizedFont& font, const std::u16string& text, bool drawn = false) {
   std::vector<int> advances(text.size(), 0);
   ForEachCodePoint(text, [&](char32_t c, std::size_t, std::size_t last) {
-    advances[last] = font.GlyphOf(c).advance;
+    const Glyph& glyph = font.GlyphOf(c);
+    advances[last] = drawn ? glyph.penAdvance : glyph.advance;
   });
   return advances;
 }
@@ -105,7 +107,7 @@ void HostDrawing::DrawTextRun(const SurfaceRecord& surface, RasterImage* target,
   FontRecord* record = Objects().Font(surface.font);
   RealizedFont* font = record == nullptr ? nullptr : record->realized.get();
   if (target == nullptr || font == nullptr) return;
-  std::vector<int> advances = UnitAdvances(*font, text);
+  std::vector<int> advances = UnitAdvances(*font, text, true);
   if (dx != nullptr) advances.assign(dx, dx + text.size());
   const FontMetrics& m = font->Metrics();
   RECT area = clip == nullptr ? target->Bounds() : Intersect(*clip, target->Bounds());
