@@ -1,46 +1,22 @@
-// Benchmarks of the Today item's steady work: the idle refresh tick, a whole paint, a settings load.
+// Benchmarks of the Today item's steady work on the host: a whole paint beside the bare fill and copy of its frame, the idle tick, a settings load, and the drawing objects' balance over many paints.
 #include <benchmark/benchmark.h>
 
-#include "platform/controls.h"
-#include "platform/host/host_clock.h"
-#include "platform/host/host_controls.h"
+#include "bench/bench_routes.h"
+#include "bench/host_item.h"
+#include "platform/draw.h"
 #include "platform/host/host_draw.h"
-#include "platform/host/host_screen.h"
-#include "platform/host/host_window.h"
-#include "platform/today.h"
-#include "platform/window.h"
-#include "plugin/item_window.h"
+#include "platform/host/raster_log.h"
 #include "settings/settings.h"
-#include "tools/preview/today_shell.h"
 
+namespace ostrel::bench {
 namespace {
 
-constexpr pf::ModuleHandle kModule{0x400000};
-
-// The item on its default settings, created and sized by a Today window, at a
-// frozen clock so that a tick changes nothing.
-class RunningItem {
- public:
-  RunningItem() : shell_(240, 320, "") {
-    pf::host::InstallWindowPictures();
-    pf::host::HostScreen().SetScreenDpi(96, 96);
-    pf::host::HostControlStore().SetScreenSize(240, 320);
-    pf::host::HostClockService().SetLocalTime(pf::SYSTEMTIME{2026, 12, 0, 6, 7, 5, 0, 0});
-    ostrel::AttachModule(kModule);
-    window_ = ostrel::InitializeCustomItem(&record_, shell_.Window());
-    pf::SendMessageW(window_, pf::WM_TODAYCUSTOM_QUERYREFRESHCACHE, reinterpret_cast<pf::WPARAM>(&record_), 0);
-  }
-  ~RunningItem() {
-    pf::DestroyWindow(window_);
-    ostrel::DetachModule();
-  }
-  pf::WindowHandle Window() const { return window_; }
-
- private:
-  ostrel::preview::TodayShell shell_;
-  pf::TODAYLISTITEM record_{};
-  pf::WindowHandle window_{};
-};
+// The recording surface keeps every call: the record of one paint is dropped
+// before the next, as the preview does.
+void Paint(pf::WindowHandle window) {
+  pf::SendMessageW(window, pf::WM_PAINT, 0, 0);
+  pf::host::ClearDrawLog();
+}
 
 // What an idle item costs every second: the status poll and the clock text.
 void BM_IdleTick(benchmark::State& state) {
@@ -49,15 +25,23 @@ void BM_IdleTick(benchmark::State& state) {
 }
 BENCHMARK(BM_IdleTick);
 
-// One repaint of the whole item: background, fixed blocks and the current page.
+// One repaint of the whole item through WM_PAINT: background, fixed blocks
+// and the current page drawn off screen, then copied to the window.
 void BM_PaintItem(benchmark::State& state) {
   RunningItem item;
+  for (auto _ : state) Paint(item.Window());
+}
+BENCHMARK(BM_PaintItem);
+
+// The floor under that paint: a frame of the same size filled and copied.
+void BM_BareFillBlit(benchmark::State& state) {
+  RunningItem item;
   for (auto _ : state) {
-    pf::SendMessageW(item.Window(), pf::WM_PAINT, 0, 0);
+    BareFillAndBlit(item.Window());
     pf::host::ClearDrawLog();
   }
 }
-BENCHMARK(BM_PaintItem);
+BENCHMARK(BM_BareFillBlit);
 
 // The load that every creation of the item window runs.
 void BM_LoadSettings(benchmark::State& state) {
@@ -69,6 +53,21 @@ void BM_LoadSettings(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadSettings);
 
+// Live drawing objects gained by one item window over its paints and ticks
+// (each iteration one of each), as the drawing layer counts them.
+void BM_ObjectBalance(benchmark::State& state) {
+  RunningItem item;
+  Paint(item.Window());
+  const int before = pf::LiveDrawingObjects();
+  for (auto _ : state) {
+    Paint(item.Window());
+    pf::SendMessageW(item.Window(), pf::WM_TIMER, 1, 0);
+  }
+  state.counters["objects_delta"] = pf::LiveDrawingObjects() - before;
+}
+BENCHMARK(BM_ObjectBalance)->Iterations(100000);
+
 }  // namespace
+}  // namespace ostrel::bench
 
 BENCHMARK_MAIN();

@@ -50,12 +50,15 @@ void LoadWorkingLaunchers() {
   Program& p = State();
   ListView_DeleteAllItems(Ctl(LauncherList));
   p.WorkingLaunchers.clear();
+  p.FillingLaunchers = true;
   for (const LauncherEntry& entry : p.Settings.LauncherEntries) {
     LauncherEntry copy;
     CopyText(copy.Path, kPathCapacity, entry.Path);
     p.WorkingLaunchers.push_back(copy);
     AddShortcutRow(copy.Path);
   }
+  p.FillingLaunchers = false;
+  UpdateLauncherButtons();
   FitShortcutColumn();
 }
 

@@ -1,0 +1,61 @@
+// The Windows benchmark program's parts: timing, the reported figures, the Today window and the running item, message pumping.
+#pragma once
+
+// Our platform headers precede <windows.h>.
+#include "platform/win32/win32.h"
+
+#include <functional>
+#include <string>
+
+namespace ostrel::winbench {
+
+// How long measurements run: a smoke run times each body once.
+struct Timing {
+  int batches = 15;        // the least batch mean is reported
+  double batchUs = 20000;  // the length of one batch
+};
+Timing& CurrentTiming();
+
+double NowUs();
+// The least mean time of one run of body over the batches, in microseconds.
+double LeastMeanUs(const std::function<void()>& body);
+
+// One figure of the output, "name value" on its own line.
+void Report(const std::string& name, double value);
+
+// Delivers every message waiting for this thread's windows.
+void PumpMessages();
+
+int ScreenDpi();
+// The device screen at the screen's density: 240 x 320 design pixels.
+int DeviceWidth();
+int DeviceHeight();
+
+// The item on the settings the registry holds, as a Today window shows it:
+// created by ordinal 240's routine, sized by the refresh query, painted.
+class WinItem {
+ public:
+  WinItem();
+  ~WinItem();
+  WinItem(const WinItem&) = delete;
+  WinItem& operator=(const WinItem&) = delete;
+  HWND Window() const { return item_; }
+  bool Made() const { return item_ != nullptr; }
+
+ private:
+  HWND shell_ = nullptr;
+  HWND item_ = nullptr;
+};
+
+// A repaint of the whole item through WM_PAINT, as the shell's invalidation gives it.
+void PaintThroughWmPaint(HWND window);
+// A tap (pen down and up, not held) at a point of the item.
+void Tap(HWND window, int x, int y);
+
+// The sections of the program.
+void RunItemFigures();
+void RunObjectBalance(int paints);
+void RunLauncherScale(int entries);
+void RunSettingsLauncherPage(int entries);
+
+}  // namespace ostrel::winbench

@@ -1,0 +1,194 @@
+#!/usr/bin/env bash
+# Builds what the benchmarks need, runs them all, prints one table and writes
+# build/bench/results.json:
+#   - the host figures (`bench` preset, Release, Google Benchmark, CPU time);
+#   - the Windows figures under Wine at 96 and 192 dpi (ostrel_win_bench.exe,
+#     the least batch mean of wall time: other programs only ever add time);
+#   - launcher lists of 10^3, 10^4 and 10^5 entries on both, per entry;
+#   - the drawing objects one item window gains over 10^5 paints and ticks;
+#   - the CPU time todayhost.exe takes over 60 s with the item and without.
+#
+#   scripts/bench.sh [--quick]
+#
+# --quick runs every benchmark once with tiny counts (a smoke run of the
+# whole script; its figures mean nothing). OSTREL_BENCH_SIZES overrides the
+# launcher sizes ("1000 10000 100000").
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd -P)
+out=$root/build/bench
+win=$root/build/win64
+
+quick=0
+[ "${1:-}" = --quick ] && quick=1
+if [ $quick = 1 ]; then
+  sizes=${OSTREL_BENCH_SIZES:-"10 100"}
+  paints=100
+  idle_seconds=5
+  host_args=(--benchmark_min_time=0.01)
+  win_args=(--quick)
+else
+  sizes=${OSTREL_BENCH_SIZES:-"1000 10000 100000"}
+  paints=100000
+  idle_seconds=60
+  host_args=()
+  win_args=()
+fi
+
+bash scripts/install-deps.sh
+cmake --preset bench >/dev/null
+cmake --build --preset bench >/dev/null
+cmake --preset win64 >/dev/null
+cmake --build --preset win64 --target ostrel_win_bench ostrel todayhost ostrelcfg >/dev/null
+rm -rf "$out/today"
+cmake --install "$win" --prefix "$out/today" >/dev/null
+
+declare -A fig
+# "name value" lines into fig[].
+collect() {
+  local name value
+  while read -r name value; do
+    [ -n "$name" ] && fig[$name]=$value
+  done
+}
+
+# ---- Host: Google Benchmark's CSV rows, CPU time in microseconds.
+host_figures() {
+  local filter="BM_(IdleTick|PaintItem|BareFillBlit|LoadSettings|ObjectBalance)|BM_(LauncherRoute|SettingsLauncherPage)/($(tr ' ' '|' <<<"$sizes"))\$"
+  local args=(--benchmark_format=csv "--benchmark_filter=$filter")
+  [ $quick = 1 ] && args+=(--benchmark_min_time=0.01)
+  OSTREL_BENCH_PAINTS=$paints "$out/bench/ostrel_bench" "${args[@]}" 2>/dev/null | awk -F, '
+    NR == 1 { for (i = 1; i <= NF; ++i) col[$i] = i; next }
+    {
+      name = $1; gsub(/"/, "", name)
+      unit = $col["time_unit"]
+      us = $col["cpu_time"] * (unit == "ns" ? 0.001 : unit == "ms" ? 1000 : unit == "s" ? 1e6 : 1)
+      split(name, part, "/")
+      if (part[1] == "BM_IdleTick") print "host.idle_tick_us", us
+      else if (part[1] == "BM_PaintItem") print "host.paint_us", us
+      else if (part[1] == "BM_BareFillBlit") print "host.bare_fill_blit_us", us
+      else if (part[1] == "BM_LoadSettings") print "host.load_settings_us", us
+      else if (part[1] == "BM_ObjectBalance") print "host.objects_delta", $col["objects_delta"]
+      else if (part[1] == "BM_LauncherRoute") print "launcher." part[2] ".host_us_per_entry", us / part[2]
+      else if (part[1] == "BM_SettingsLauncherPage") print "launcher." part[2] ".config_host_us_per_entry", us / part[2]
+    }'
+}
+
+# ---- Windows: ostrel_win_bench.exe in prefixes of the bench folder.
+win_bench() {
+  OSTREL_WINEPREFIX=$out/wineprefix cmake/wine-run.sh "$win/bench/ostrel_win_bench.exe" "${win_args[@]}" "$@" |
+    tr -d '\r'
+}
+
+# ---- Idle cost: todayhost.exe's CPU time (user + system, from /proc) over
+# idle_seconds, in a prefix with the item installed or without it.
+todayhost_pid() {
+  local prefix=$1 p
+  for p in /proc/[0-9]*; do
+    grep -qa 'todayhost\.exe' "$p/cmdline" 2>/dev/null || continue
+    tr '\0' '\n' <"$p/environ" 2>/dev/null | grep -qx "WINEPREFIX=$prefix" || continue
+    case $(cat "$p/comm" 2>/dev/null) in bash | env | xvfb-run | sh) continue ;; esac
+    echo "${p#/proc/}"
+    return 0
+  done
+  return 1
+}
+
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+
+windows_path() { local p=${1//\//\\}; echo "Z:$p"; }
+
+idle_cpu() {
+  local which=$1 prefix=$out/idle-$1 warm=10 pid t0 t1 runner
+  rm -rf "$prefix"
+  export OSTREL_WINEPREFIX=$prefix
+  cmake/wine-run.sh --boot >/dev/null
+  if [ "$which" = with ]; then
+    cmake/wine-run.sh regedit /S "$(windows_path "$out/today/ostrel.reg")"
+  fi
+  cmake/wine-run.sh "$out/today/todayhost.exe" --exit-after $(((warm + idle_seconds + 10) * 1000)) >/dev/null 2>&1 &
+  runner=$!
+  sleep $warm
+  if pid=$(todayhost_pid "$prefix"); then
+    t0=$(cpu_ticks "$pid")
+    sleep "$idle_seconds"
+    t1=$(cpu_ticks "$pid")
+    echo "idle.${which}_item_ms_per_min $(((t1 - t0) * 1000 * 60 / idle_seconds / $(getconf CLK_TCK)))"
+  fi
+  wait "$runner" || true
+  cmake/wine-run.sh --stop >/dev/null
+}
+
+start=$(date +%s)
+collect < <(host_figures)
+collect < <(win_bench --item --balance "$paints")
+collect < <(OSTREL_WINE_DPI=192 win_bench --item)
+launcher_args=()
+for n in $sizes; do launcher_args+=(--launcher "$n"); done
+collect < <(win_bench "${launcher_args[@]}")
+idle_cpu with >"$out/idle-with.txt" &
+idle_cpu without >"$out/idle-without.txt"
+wait
+collect <"$out/idle-with.txt"
+collect <"$out/idle-without.txt"
+OSTREL_WINEPREFIX=$out/wineprefix cmake/wine-run.sh --stop >/dev/null
+OSTREL_WINE_DPI=192 OSTREL_WINEPREFIX=$out/wineprefix cmake/wine-run.sh --stop >/dev/null
+
+for key in "${!fig[@]}"; do
+  [[ $key == error.* ]] && echo "bench.sh: $key ${fig[$key]}" >&2
+done
+
+# ---- The table and the JSON.
+v() { echo "${fig[$1]:-null}"; }
+ratio() {
+  awk -v a="${fig[$1]:-}" -v b="${fig[$2]:-}" 'BEGIN { if (a == "" || b == "" || b == 0) print "-"; else printf "%.2f", a / b }'
+}
+num() { awk -v x="${fig[$1]:-}" 'BEGIN { if (x == "") print "-"; else printf "%.1f", x }'; }
+
+{
+  printf '%-34s %12s %12s %12s\n' "item (µs)" host win32-96 win32-192
+  for f in paint_us bare_fill_blit_us idle_tick_us load_settings_us; do
+    printf '%-34s %12s %12s %12s\n' "$f" "$(num host.$f)" "$(num win32.96.$f)" "$(num win32.192.$f)"
+  done
+  printf '%-34s %12s %12s %12s\n' "paint / bare fill+blit" "$(ratio host.paint_us host.bare_fill_blit_us)" \
+    "$(ratio win32.96.paint_us win32.96.bare_fill_blit_us)" "$(ratio win32.192.paint_us win32.192.bare_fill_blit_us)"
+  printf '%-34s %12s %12s %12s\n' "idle tick / paint" "$(ratio host.idle_tick_us host.paint_us)" \
+    "$(ratio win32.96.idle_tick_us win32.96.paint_us)" "$(ratio win32.192.idle_tick_us win32.192.paint_us)"
+  echo
+  printf '%-10s %12s %12s %14s %14s %14s %8s\n' "entries" "host µs/e" "win32 µs/e" "win32 item µs/e" \
+    "cfg host µs/e" "cfg win32 µs/e" "icons"
+  for n in $sizes; do
+    printf '%-10s %12s %12s %14s %14s %14s %8s\n' "$n" "$(num launcher.$n.host_us_per_entry)" \
+      "$(num launcher.$n.win32_us_per_entry)" "$(num launcher.$n.win32_item_us_per_entry)" \
+      "$(num launcher.$n.config_host_us_per_entry)" "$(num launcher.$n.config_win32_us_per_entry)" \
+      "$(v launcher.$n.win32_icons_held)"
+  done
+  echo
+  echo "drawing objects gained over $paints paints and ticks: host $(v host.objects_delta), win32 $(v win32.objects_delta)"
+  echo "todayhost.exe CPU per minute: with the item $(v idle.with_item_ms_per_min) ms, without $(v idle.without_item_ms_per_min) ms"
+  echo "($(($(date +%s) - start)) s of measuring)"
+} | tee "$out/results.txt"
+
+four() {
+  local p=$1
+  echo "{\"paint_us\": $(v ${p}paint_us), \"bare_fill_blit_us\": $(v ${p}bare_fill_blit_us), \"idle_tick_us\": $(v ${p}idle_tick_us), \"load_settings_us\": $(v ${p}load_settings_us)}"
+}
+{
+  echo "{"
+  echo "  \"host\": $(four host.),"
+  echo "  \"win32\": {\"96\": $(four win32.96.), \"192\": $(four win32.192.)},"
+  echo "  \"launcher\": ["
+  sep=""
+  for n in $sizes; do
+    printf '%s    {"entries": %s, "host_us_per_entry": %s, "win32_us_per_entry": %s, "config_host_us_per_entry": %s, "config_win32_us_per_entry": %s}' \
+      "$sep" "$n" "$(v launcher.$n.host_us_per_entry)" "$(v launcher.$n.win32_us_per_entry)" \
+      "$(v launcher.$n.config_host_us_per_entry)" "$(v launcher.$n.config_win32_us_per_entry)"
+    sep=$',\n'
+  done
+  echo
+  echo "  ],"
+  echo "  \"objects_after_100000_paints\": {\"host\": $(v host.objects_delta), \"win32\": $(v win32.objects_delta)},"
+  echo "  \"idle_cpu\": {\"with_item_ms_per_min\": $(v idle.with_item_ms_per_min), \"without_item_ms_per_min\": $(v idle.without_item_ms_per_min)}"
+  echo "}"
+} >"$out/results.json"
+echo "bench.sh: wrote $out/results.json"
