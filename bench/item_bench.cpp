@@ -1,6 +1,8 @@
 // Benchmarks of the Today item's steady work on the host: a whole paint beside the bare fill and copy of its frame, the idle tick, a settings load, and the drawing objects' balance over many paints.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+
 #include "bench/bench_routes.h"
 #include "bench/host_item.h"
 #include "platform/draw.h"
@@ -65,9 +67,23 @@ void BM_ObjectBalance(benchmark::State& state) {
   }
   state.counters["objects_delta"] = pf::LiveDrawingObjects() - before;
 }
-BENCHMARK(BM_ObjectBalance)->Iterations(100000);
+
+// OSTREL_BENCH_PAINTS, when set to a positive count, replaces the 100,000.
+benchmark::IterationCount BalancePaints() {
+  const char* text = std::getenv("OSTREL_BENCH_PAINTS");
+  const long long count = text != nullptr ? std::atoll(text) : 0;
+  return count > 0 ? count : 100000;
+}
 
 }  // namespace
 }  // namespace ostrel::bench
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  benchmark::RegisterBenchmark("BM_ObjectBalance", ostrel::bench::BM_ObjectBalance)
+      ->Iterations(ostrel::bench::BalancePaints());
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 2;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

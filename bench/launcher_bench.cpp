@@ -101,7 +101,6 @@ void BM_LauncherRoute(benchmark::State& state) {
   item.reset();
   registry.reset();
   pf::host::ClearDrawLog();
-  state.counters["entries"] = entries;
 }
 BENCHMARK(BM_LauncherRoute)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
@@ -151,7 +150,6 @@ void BM_SettingsLauncherPage(benchmark::State& state) {
     state.ResumeTiming();
   }
   store.Reset();
-  state.counters["entries"] = entries;
 }
 BENCHMARK(BM_SettingsLauncherPage)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 

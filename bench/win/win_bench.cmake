@@ -15,3 +15,9 @@ target_include_directories(ostrel_win_bench PRIVATE ${CMAKE_SOURCE_DIR}/res)
 target_link_options(ostrel_win_bench PRIVATE -static -municode)
 file(GLOB OSTREL_BENCH_STATE_IMAGES ${CMAKE_SOURCE_DIR}/res/images/*.png)
 file(COPY ${OSTREL_BENCH_STATE_IMAGES} DESTINATION ${CMAKE_CURRENT_BINARY_DIR})
+
+# A smoke run in the Windows tests' prefix: every section once, on a launcher
+# list of ten entries; no error line and no drawing object gained.
+add_test(NAME bench.win.smoke COMMAND ostrel_win_bench --quick --item --balance 20 --launcher 10)
+set_tests_properties(bench.win.smoke PROPERTIES FIXTURES_REQUIRED wine.prefix TIMEOUT 240 LABELS wine
+  FAIL_REGULAR_EXPRESSION "error\\.|objects_delta -?[1-9]")

@@ -11,12 +11,14 @@ namespace ostrel::winbench {
 
 // How long measurements run: a smoke run times each body once.
 struct Timing {
-  int batches = 15;        // the least batch mean is reported
-  double batchUs = 20000;  // the length of one batch
+  int batches = 40;        // the least batch mean is reported
+  double batchUs = 10000;  // the length of one batch
 };
 Timing& CurrentTiming();
 
 double NowUs();
+// CPU time of this process (all its threads, user and kernel), microseconds.
+double ProcessCpuUs();
 // The least mean time of one run of body over the batches, in microseconds.
 double LeastMeanUs(const std::function<void()>& body);
 

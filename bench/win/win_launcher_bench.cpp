@@ -9,7 +9,6 @@
 #include "bench/bench_routes.h"
 #include "config/config.h"
 #include "platform/draw.h"
-#include "plugin/launcher.h"
 #include "settings/settings.h"
 
 namespace ostrel::winbench {
@@ -114,8 +113,10 @@ void RunLauncherScale(int entries) {
   if (!ImportWithRegedit(file)) Report("error.regedit_failed", entries);
   const double imported = NowUs();
   {
+    const double cpuStart = ProcessCpuUs();
     WinItem item;
     const double created = NowUs();
+    Report(Figure(entries, "win32_create_cpu_us_per_entry"), (ProcessCpuUs() - cpuStart) / entries);
     HWND window = item.Window();
     if (!item.Made() || !bench::ShowLauncherPage(pf::win32::FromHwnd(window))) {
       Report("error.launcher_page_not_shown", entries);
@@ -132,14 +133,6 @@ void RunLauncherScale(int entries) {
     Report(Figure(entries, "win32_paint_us_per_entry"), (painted - created) / entries);
     Report(Figure(entries, "win32_tap_us_per_entry"), (done - painted) / entries);
     Report(Figure(entries, "win32_icons_held"), pf::LiveDrawingObjectCounts().icons - iconsBefore);
-    // The creation's two parts that grow with the list, once more on their own.
-    ostrel::Settings settings;
-    const double loadStart = NowUs();
-    ostrel::LoadSettings(settings);
-    const double loaded = NowUs();
-    FetchLauncherIcons();
-    Report(Figure(entries, "win32_load_us_per_entry"), (loaded - loadStart) / entries);
-    Report(Figure(entries, "win32_icons_us_per_entry"), (NowUs() - loaded) / entries);
   }
   ::DeleteFileW(file.c_str());
 }
