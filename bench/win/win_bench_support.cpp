@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "platform/today.h"
+#include "plugin/fonts.h"
 #include "plugin/item_window.h"
 
 namespace ostrel::winbench {
@@ -97,15 +98,10 @@ void PumpMessages() {
   }
 }
 
-int ScreenDpi() {
-  HDC screen = ::GetDC(nullptr);
-  const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
-  ::ReleaseDC(nullptr, screen);
-  return dpi;
-}
-
-int DeviceWidth() { return 240 * ScreenDpi() / 96; }
-int DeviceHeight() { return 320 * ScreenDpi() / 96; }
+// The item's own scaling: design pixels at 96 dpi times the screen's density.
+int ScreenDpi() { return ScaleByDpi(96); }
+int DeviceWidth() { return ScaleByDpi(240); }
+int DeviceHeight() { return ScaleByDpi(320); }
 
 WinItem::WinItem() {
   RegisterShellClass();
