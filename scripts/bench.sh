@@ -108,7 +108,7 @@ windows_path() { local p=${1//\//\\}; echo "Z:$p"; }
 idle_cpu() {
   local which=$1 prefix=$out/idle-$1 warm=10 pid t0 t1 runner
   rm -rf "$prefix"
-  export OSTREL_WINEPREFIX=$prefix
+  local -x OSTREL_WINEPREFIX=$prefix
   cmake/wine-run.sh --boot >/dev/null
   if [ "$which" = with ]; then
     cmake/wine-run.sh regedit /S "$(windows_path "$out/today/ostrel.reg")"
