@@ -2,6 +2,7 @@
 #include "plugin/band.h"
 
 #include "plugin/block_paint.h"
+#include "plugin/int_range.h"
 
 namespace ostrel {
 
@@ -18,10 +19,10 @@ pf::RECT BlockBand(const BlockPaint& paint, std::int32_t kind, int dx, int y) {
   const int height = position < 0 ? 0 : settings.BlockTable[position].PixelHeight;
   const pf::RECT& client = paint.Client;
   pf::RECT band;
-  band.left = client.left + settings.MarginLeft + dx;
-  band.top = client.top + settings.MarginTop + y;
-  band.right = client.right - settings.MarginRight + dx;
-  band.bottom = client.top + height - settings.MarginBottom + y;
+  band.left = CoordinateSum(client.left, settings.MarginLeft, dx);
+  band.top = CoordinateSum(client.top, settings.MarginTop, y);
+  band.right = CoordinateSum(client.right, -std::int64_t{settings.MarginRight}, dx);
+  band.bottom = CoordinateSum(client.top, height, -std::int64_t{settings.MarginBottom}, y);
   return band;
 }
 

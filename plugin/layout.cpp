@@ -2,10 +2,10 @@
 #include "plugin/layout.h"
 
 #include <cstdint>
-#include <limits>
 
 #include "platform/gdi.h"
 #include "plugin/fonts.h"
+#include "plugin/int_range.h"
 #include "plugin/item_blocks.h"
 #include "plugin/item_state.h"
 #include "settings/blocks.h"
@@ -24,14 +24,6 @@ int PageCountOf(const Settings& settings) {
     if (position >= 0 && settings.BlockTable[position].Visible != 0) ++count;
   }
   return count;
-}
-
-// A sum of stored heights brought back into the int range (heights are
-// stored unchecked, so six of them may not fit).
-int ClampToInt(std::int64_t value) {
-  if (value > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
-  if (value < std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
-  return static_cast<int>(value);
 }
 
 }  // namespace

@@ -3,8 +3,9 @@
 
 #include "platform/controls.h"
 #include "platform/draw.h"
-#include "plugin/item_state.h"
+#include "plugin/int_range.h"
 #include "plugin/item_blocks.h"
+#include "plugin/item_state.h"
 #include "plugin/taps.h"
 
 namespace ostrel {
@@ -54,7 +55,7 @@ void PaintBlocks(const BlockPaint& paint) {
   int y = 0;
   for (int position = 0; position < settings.FixedPageCount && position < BlockCount; ++position) {
     if (settings.BlockTable[position].Visible != 0) PaintEntryAt(paint, position, 0, y);
-    y += settings.BlockTable[position].PixelHeight;
+    y = CoordinateSum(y, settings.BlockTable[position].PixelHeight);
   }
   PaintPages(paint, y);
 }
@@ -100,11 +101,11 @@ void DispatchTap(const Settings& settings, const ItemState& item, int x, int y, 
   int top = 0;
   for (int position = 0; position < settings.FixedPageCount && position < BlockCount; ++position) {
     const int height = settings.BlockTable[position].PixelHeight;
-    if (top <= y && y < top + height) {
+    if (top <= y && y < CoordinateSum(top, height)) {
       TapEntry(settings, item, position, x, y - top, isDouble);
       return;
     }
-    top += height;
+    top = CoordinateSum(top, height);
   }
   // With every page hidden there is no page to tap.
   if (y >= top && item.PageCount > 0) TapEntry(settings, item, item.CurrentPage, x, y - top, isDouble);

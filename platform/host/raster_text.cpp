@@ -99,6 +99,24 @@ DrawRecord HostDrawing::TextRecord(SurfaceHandle handle, const SurfaceRecord& su
   return record;
 }
 
+namespace {
+
+// GDI keeps text coordinates within 27 bits; the host keeps them there too, so
+// that positions near the ends of the int range (from absurd stored sizes)
+// draw nothing instead of overflowing the layout arithmetic.
+constexpr int kLargestTextCoordinate = (1 << 27) - 1;
+
+int ClampTextCoordinate(int v) {
+  return std::clamp(v, -kLargestTextCoordinate, kLargestTextCoordinate);
+}
+
+RECT ClampTextRect(const RECT& r) {
+  return RECT{ClampTextCoordinate(r.left), ClampTextCoordinate(r.top), ClampTextCoordinate(r.right),
+              ClampTextCoordinate(r.bottom)};
+}
+
+}  // namespace
+
 // Draws the glyphs with the cell's top-left corner at (x, y): the opaque
 // background box when the mode asks for it, the glyphs, then underline and
 // strike-out lines.
@@ -114,6 +132,11 @@ void HostDrawing::DrawTextRun(const SurfaceRecord& surface, RasterImage* target,
   auto fill = [&](const RECT& r, COLORREF color) {
     target->Fill(Intersect(r, area), PixelFromColor(color));
   };
+  // A run that starts past the area, or ends an em above it, draws nothing;
+  // leaving early also keeps the pen arithmetic below in the int range for
+  // coordinates at the ends of it.
+  const std::int64_t em = m.height;
+  if (x >= area.right || std::int64_t{y} - em >= area.bottom || std::int64_t{y} + 2 * em < area.top) return;
   int width = Sum(advances);
   if (surface.backgroundMode == OPAQUE) fill(RECT{x, y, x + width, y + m.height}, surface.backgroundColor);
   Pixel color = PixelFromColor(surface.textColor);
@@ -170,6 +193,8 @@ int HostDrawing::ExtTextOutW(SurfaceHandle surface, int x, int y, std::uint32_t 
   SurfaceRecord* record = Objects().Surface(surface);
   RasterImage* target = record == nullptr ? nullptr : Objects().Target(*record);
   if (target == nullptr || (text == nullptr && count > 0)) return 0;
+  x = ClampTextCoordinate(x);
+  y = ClampTextCoordinate(y);
   if ((options & ETO_OPAQUE) != 0 && rect != nullptr) {
     target->Fill(*rect, PixelFromColor(record->backgroundColor));
   }
@@ -210,6 +235,8 @@ int HostDrawing::DrawTextW(SurfaceHandle surface, const char16_t* text, int coun
   bool singleLine = (format & DT_SINGLELINE) != 0;
   int lineHeight = font->Metrics().height;
   RasterImage* target = Objects().Target(*record);
+  const RECT given = *rect;
+  *rect = ClampTextRect(given);
   RECT placed{};
   int y = rect->top;
   int widest = 0;
@@ -233,6 +260,7 @@ int HostDrawing::DrawTextW(SurfaceHandle surface, const char16_t* text, int coun
     rect->bottom = rect->top + height;
     return height;
   }
+  *rect = given;
   if (target != nullptr) {
     DrawRecord draw = TextRecord(surface, *record, DrawKind::DrawText);
     draw.text = units;
