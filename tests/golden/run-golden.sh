@@ -27,7 +27,7 @@ run() {
   echo $? >"$out/$name.rc"
 }
 
-settings_files=(none custom odd many-launchers all-auto-fixed all-hidden)
+settings_files=(none custom odd odd-strings many-launchers all-auto-fixed all-hidden)
 reg_args() { [ "$1" = none ] || echo "--reg $inputs/$1.reg"; }
 
 # The settings record as each deliverable loads it, and what the settings
@@ -111,7 +111,7 @@ for p in 0 1 2 3 4 5; do
   done
   sim_scripts+=("$all; ok; ok")
 done
-for s in none custom odd many-launchers; do
+for s in none custom odd odd-strings many-launchers; do
   for dpi in 96 192; do
     i=0
     for script in "${sim_scripts[@]}"; do
@@ -122,4 +122,89 @@ for s in none custom odd many-launchers; do
     done
   done
 done
+# Texts typed into the settings program's edits: quotes, backslashes, control
+# characters, a lone surrogate (as UTF-8 would carry one) and bytes that are no UTF-8.
+odd_texts=($'a"b\\c' $'\x01\x08\x0c\x1f\x7f' $'\xed\xa0\x80z\xed\xb0\x81' $'\xff\xfe\xc0\xaf' $'\xe2\x80\xa8\xf0\x9f\x98\x80')
+i=0
+for text in "${odd_texts[@]}"; do
+  run "sim-typed-$i" "$sim" --ui "tab 1; select PagesList 2; press EditButton; select DateList 3; press EditButton; type FormatEdit $text; ok; select DateList 5; press EditButton; type PathEdit $text; ok" \
+    --dump-view
+  i=$((i + 1))
+done
+
+# Each tool's help, and bad command lines: one line on stderr naming the
+# problem, exit code 2. A value is whatever follows its option, even "-".
+run "preview-help" "$preview" --help
+run "preview-help-short" "$preview" -h
+run "sim-help" "$sim" --help
+run "sim-help-short" "$sim" -h
+preview_errors=(
+  ""
+  "--bogus"
+  "stray"
+  "--dump-settings --dpi"
+  "--dump-settings --dpi abc"
+  "--dump-settings --dpi 0"
+  "--dump-settings --dpi 99999999999999999999"
+  "--dump-settings --codepage 1200"
+  "--dump-settings --reg"
+  "--dump-settings --reg /nonexistent/settings.reg"
+  "--png out.png --width 5"
+  "--dump-status --now 2026-12-06"
+  "--dump-status --ticks -1"
+  "--dump-status --advance 99999999"
+  "--dump-status --locale fr"
+  "--dump-status --battery 300"
+  "--dump-status --battery x"
+  "--dump-status --memory 1,2"
+  "--dump-status --memory 101,5,4"
+  "--dump-status --memory 5,4,6"
+  "--dump-status --memory 5,,6"
+  "--dump-status --store 1,2"
+  "--dump-status --store a,b"
+  "--dump-status --card 5,1"
+  "--sheet s.png --dpi 96"
+  "--sheet s.png --events query"
+  "--png p.png --dump-settings"
+  "--png p.png --ticks 1"
+  "--dump-settings --save s.reg"
+  "--json - --events jump"
+  "--json"
+)
+i=0
+for args in "${preview_errors[@]}"; do
+  # shellcheck disable=SC2086  # the words are the arguments
+  (cd "$out" && run "preview-error-$i" "$preview" $args)
+  i=$((i + 1))
+done
+run "preview-error-now" "$preview" --dump-status --now "2026-02-30 00:00:00"
+run "preview-repeated" "$preview" --dpi 96 --dpi 192 --locale en --locale ru --dump-status --now "$now" \
+  --advance -5 --ticks 2 --dump-settings
+run "preview-dash-values" "$preview" --dump-status --now "$now" --advance -60 --ticks 2
+run "preview-dash-json" "$preview" --now "$now" --events "query" --json -
+sim_errors=(
+  "--bogus"
+  "stray"
+  "--dpi"
+  "--dpi 10"
+  "--dpi x"
+  "--codepage abc"
+  "--size 0x5"
+  "--size 100"
+  "--size 20000x100"
+  "--size x"
+  "--fail-save-op 0"
+  "--device-root /nonexistent"
+  "--ui"
+  "--ui jump"
+  "--reg /nonexistent/settings.reg"
+  "--ui ok --export-reg /nonexistent/dir/out.reg"
+)
+i=0
+for args in "${sim_errors[@]}"; do
+  # shellcheck disable=SC2086
+  run "sim-error-$i" "$sim" $args
+  i=$((i + 1))
+done
+run "sim-repeated" "$sim" --dpi 96 --dpi 192 --size 300x400 --ui "tab 9" --ui "tab 1" --dump-view
 echo "run-golden.sh: $(ls "$out" | wc -l) files in $out"
