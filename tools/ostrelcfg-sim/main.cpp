@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <CLI/CLI.hpp>
+
 #include "config/config.h"
 #include "platform/host/failing_registry.h"
 #include "platform/host/host_controls.h"
@@ -19,13 +21,11 @@
 
 namespace ostrel::sim {
 
-constexpr const char* kUsage =
-    "usage: ostrelcfg-sim [--reg F]... [--strict] [--codepage N] [--dpi N] [--size WxH]\n"
-    "                     [--device-root DIR] [--ui SCRIPT] [--fail-save-op N] [--dump-view]\n"
-    "                     [--export-reg OUT.reg]\n"
-    "--strict: a .reg line that cannot be used refuses the file (otherwise it is skipped and\n"
-    "  reported); --codepage N: ANSI code page of .reg files (1250-1258, default 1251)\n"
-    "--fail-save-op N: the N-th registry operation of the first save fails once\n"
+constexpr const char* kAbout =
+    "ostrelcfg-sim: runs the settings program on the host platform, plays a script of taps and\n"
+    "reports the view and the registry.";
+
+constexpr const char* kScriptGrammar =
     "SCRIPT: actions separated by ';': tab N, select LIST ROW, check LIST ROW 0|1,\n"
     "  dbltap LIST ROW, press BUTTON, type EDIT TEXT, choose COMBO INDEX,\n"
     "  choosetext COMBO TEXT, tick CHECKBOX 0|1, ok, cancel, resize W H\n";
@@ -43,33 +43,17 @@ struct Options {
   int failSaveOp = 0;  // 0: no failure
   bool dumpView = false;
   std::string exportReg;
-  bool help = false;
 };
 
-class Args {
- public:
-  Args(int argc, char** argv) : args_(argv + 1, argv + argc) {}
-  bool Done() const { return next_ >= args_.size(); }
-  std::string Next() { return args_[next_++]; }
-  std::string Value(const std::string& option) {
-    if (Done()) throw InputError(option + " needs a value");
-    return Next();
+int Int(const std::string& option, const std::string& text, int least, int most) {
+  char* end = nullptr;
+  long value = std::strtol(text.c_str(), &end, 10);
+  if (text.empty() || *end != 0 || value < least || value > most) {
+    throw InputError(option + " wants a number from " + std::to_string(least) + " to " + std::to_string(most) +
+                     ", not '" + text + "'");
   }
-  int Int(const std::string& option, int least, int most) {
-    std::string text = Value(option);
-    char* end = nullptr;
-    long value = std::strtol(text.c_str(), &end, 10);
-    if (text.empty() || *end != 0 || value < least || value > most) {
-      throw InputError(option + " wants a number from " + std::to_string(least) + " to " +
-                       std::to_string(most) + ", not '" + text + "'");
-    }
-    return static_cast<int>(value);
-  }
-
- private:
-  std::vector<std::string> args_;
-  std::size_t next_ = 0;
-};
+  return static_cast<int>(value);
+}
 
 void ParseSize(const std::string& text, Options& options) {
   std::size_t x = text.find('x');
@@ -85,24 +69,28 @@ void ParseSize(const std::string& text, Options& options) {
   options.height = static_cast<int>(h);
 }
 
-Options ParseOptions(Args& args) {
-  Options options;
-  while (!args.Done()) {
-    std::string arg = args.Next();
-    if (arg == "--reg") options.regFiles.push_back(args.Value(arg));
-    else if (arg == "--strict") options.regOptions.strict = true;
-    else if (arg == "--codepage") options.regOptions.codePage = args.Int(arg, 1250, 1258);
-    else if (arg == "--dpi") options.dpi = args.Int(arg, 24, 960);
-    else if (arg == "--size") ParseSize(args.Value(arg), options);
-    else if (arg == "--device-root") options.deviceRoot = args.Value(arg);
-    else if (arg == "--ui") options.script = ParseScript(args.Value(arg));
-    else if (arg == "--fail-save-op") options.failSaveOp = args.Int(arg, 1, 100000);
-    else if (arg == "--dump-view") options.dumpView = true;
-    else if (arg == "--export-reg") options.exportReg = args.Value(arg);
-    else if (arg == "--help" || arg == "-h") options.help = true;
-    else throw InputError("unknown option '" + arg + "'");
-  }
-  return options;
+// Each option keeps its value in `options` as it is met; a bad one throws InputError.
+void AddOptions(CLI::App& app, Options& options) {
+  using Value = const std::string&;
+  cli::Describe(app, kAbout, kScriptGrammar);
+  cli::AddValue(app, "--reg", "FILE", "a .reg file applied to the registry before the run (repeatable)",
+                [&options](Value file) { options.regFiles.push_back(file); });
+  cli::AddFlag(app, "--strict", "a .reg line that cannot be used refuses its file (otherwise: skipped, reported)",
+               options.regOptions.strict);
+  cli::AddValue(app, "--codepage", "N", "ANSI code page of .reg files without a byte-order mark (1250 to 1258, default 1251)",
+                [&options](Value text) { options.regOptions.codePage = Int("--codepage", text, 1250, 1258); });
+  cli::AddValue(app, "--dpi", "N", "the screen density (24 to 960, default 96)",
+                [&options](Value text) { options.dpi = Int("--dpi", text, 24, 960); });
+  cli::AddValue(app, "--size", "WxH", "the screen in pixels (default 240x320 scaled with the density)",
+                [&options](Value text) { ParseSize(text, options); });
+  cli::AddValue(app, "--device-root", "DIR", "the host folder that holds the device's files",
+                cli::Into(options.deviceRoot));
+  cli::AddValue(app, "--ui", "SCRIPT", "the person's actions on the program (SCRIPT below)",
+                [&options](Value text) { options.script = ParseScript(text); });
+  cli::AddValue(app, "--fail-save-op", "N", "the N-th registry operation of the first save fails once (1 to 100000)",
+                [&options](Value text) { options.failSaveOp = Int("--fail-save-op", text, 1, 100000); });
+  cli::AddFlag(app, "--dump-view", "write the view, the broadcasts and the message boxes as JSON", options.dumpView);
+  cli::AddValue(app, "--export-reg", "OUT.reg", "export the whole registry after the run", cli::Into(options.exportReg));
 }
 
 void PreparePlatform(const Options& options) {
@@ -153,17 +141,8 @@ int Run(const Options& options) {
 }  // namespace ostrel::sim
 
 int main(int argc, char** argv) {
-  using ostrel::sim::InputError;
-  try {
-    ostrel::sim::Args args(argc, argv);
-    ostrel::sim::Options options = ostrel::sim::ParseOptions(args);
-    if (options.help) {
-      std::cout << ostrel::sim::kUsage;
-      return 0;
-    }
-    return ostrel::sim::Run(options);
-  } catch (const InputError& e) {
-    std::cerr << "ostrelcfg-sim: " << e.what() << "\n";
-    return 2;
-  }
+  ostrel::sim::Options options;
+  CLI::App app("", "ostrelcfg-sim");
+  ostrel::sim::AddOptions(app, options);
+  return ostrel::cli::RunTool(app, argc, argv, [&options] { return ostrel::sim::Run(options); });
 }

@@ -1,19 +1,16 @@
 // The simulator's script: a person's actions on the settings program's controls, parsed and performed.
 #pragma once
 
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "config/config.h"
+#include "tools/cli/command_line.h"
 
 namespace ostrel::sim {
 
 // Bad input: the message is the one line the tool prints.
-class InputError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
+using InputError = cli::UsageError;
 
 enum class Verb { Tab, Select, Check, DoubleTap, Press, Type, Choose, ChooseText, Tick, Ok, Cancel, Resize };
 

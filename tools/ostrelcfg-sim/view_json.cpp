@@ -4,131 +4,133 @@
 #include <cstdio>
 #include <string>
 
+#include <nlohmann/json.hpp>
+
 #include "config/config.h"
 #include "platform/host/host_controls.h"
 #include "platform/text.h"
-#include "tools/json/json_quote.h"
+#include "tools/json/json_layout.h"
 
 namespace ostrel::sim {
 
 namespace {
 
+using json::Value;
 using pf::host::HostWindow;
 
-std::string Quote(const std::u16string& text) { return json::Quoted(text); }
+// One line a member at the top and one a visible control; each control on
+// its line, a list's rows one a line under it.
+const json::Layout kViewLayout{json::Shape::Lines, json::Shape::Inline,
+                               {{"controls", json::Shape::Lines}, {"rows", json::Shape::Hanging}}};
 
-std::string Bool(bool value) { return value ? "true" : "false"; }
+Value Text(const std::u16string& text) { return pf::ToUtf8(text); }
 
-std::string Rect(const pf::RECT& r) {
-  return "[" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " +
-         std::to_string(r.right) + ", " + std::to_string(r.bottom) + "]";
+Value Texts(const std::vector<std::u16string>& texts) {
+  Value list = Value::array();
+  for (const std::u16string& text : texts) list.push_back(Text(text));
+  return list;
 }
 
-void WriteRows(std::ostream& out, const HostWindow& list) {
-  out << ", \"rows\": [";
-  for (std::size_t i = 0; i < list.rows.size(); ++i) {
-    const pf::host::HostListRow& row = list.rows[i];
-    std::u16string caption = row.texts.empty() ? u"" : row.texts[0];
-    std::u16string value = row.texts.size() > 1 ? row.texts[1] : u"";
-    bool checked = ((row.state & pf::LVIS_STATEIMAGEMASK) >> 12) == 2;
-    bool selected = (row.state & pf::LVIS_SELECTED) != 0;
-    out << (i ? ",\n        " : "\n        ") << "{\"caption\": " << Quote(caption)
-        << ", \"value\": " << Quote(value) << ", \"kind\": " << row.image
-        << ", \"checked\": " << Bool(checked) << ", \"selected\": " << Bool(selected) << "}";
+Value Rect(const pf::RECT& r) { return Value::array({r.left, r.top, r.right, r.bottom}); }
+
+Value Rows(const HostWindow& list) {
+  Value rows = Value::array();
+  for (const pf::host::HostListRow& row : list.rows) {
+    Value shown = Value::object();
+    shown["caption"] = Text(row.texts.empty() ? u"" : row.texts[0]);
+    shown["value"] = Text(row.texts.size() > 1 ? row.texts[1] : u"");
+    shown["kind"] = row.image;
+    shown["checked"] = ((row.state & pf::LVIS_STATEIMAGEMASK) >> 12) == 2;
+    shown["selected"] = (row.state & pf::LVIS_SELECTED) != 0;
+    rows.push_back(std::move(shown));
   }
-  out << "]";
+  return rows;
 }
 
-void WriteEntries(std::ostream& out, const std::vector<std::u16string>& entries, int selected) {
-  out << ", \"entries\": [";
-  for (std::size_t i = 0; i < entries.size(); ++i) out << (i ? ", " : "") << Quote(entries[i]);
-  out << "], \"selected\": " << selected;
-}
-
-void WriteControl(std::ostream& out, const char* name, const HostWindow& w, bool first) {
+Value Control(const HostWindow& w) {
   char16_t text[1024] = {};
   pf::GetWindowTextW(w.handle, text, 1024);  // a combo shows its chosen entry
-  out << (first ? "\n" : ",\n") << "    \"" << name << "\": {\"text\": " << Quote(text)
-      << ", \"enabled\": " << Bool(w.Enabled()) << ", \"rect\": " << Rect(w.rect);
-  if (w.Is(pf::WC_LISTVIEW)) WriteRows(out, w);
-  if (w.Is(pf::WC_COMBOBOX)) WriteEntries(out, w.entries, w.comboSelection);
-  if (w.Is(pf::WC_TABCONTROL)) WriteEntries(out, w.tabs, w.tabSelection);
-  if (w.Is(pf::WC_BUTTON) && (w.style & 0x0F) == pf::BS_AUTOCHECKBOX) {
-    out << ", \"checked\": " << Bool(w.check == pf::BST_CHECKED);
+  Value control = Value::object();
+  control["text"] = Text(text);
+  control["enabled"] = w.Enabled();
+  control["rect"] = Rect(w.rect);
+  if (w.Is(pf::WC_LISTVIEW)) control["rows"] = Rows(w);
+  if (w.Is(pf::WC_COMBOBOX) || w.Is(pf::WC_TABCONTROL)) {
+    const bool combo = w.Is(pf::WC_COMBOBOX);
+    control["entries"] = Texts(combo ? w.entries : w.tabs);
+    control["selected"] = combo ? w.comboSelection : w.tabSelection;
   }
-  if (w.Is(pf::UPDOWN_CLASS)) out << ", \"range\": [" << w.low << ", " << w.high << "]";
-  out << "}";
+  if (w.Is(pf::WC_BUTTON) && (w.style & 0x0F) == pf::BS_AUTOCHECKBOX) {
+    control["checked"] = w.check == pf::BST_CHECKED;
+  }
+  if (w.Is(pf::UPDOWN_CLASS)) control["range"] = Value::array({w.low, w.high});
+  return control;
 }
 
-void WriteControls(std::ostream& out, pf::WindowHandle main) {
+Value Controls(pf::WindowHandle main) {
   pf::host::HostControls& store = pf::host::HostControlStore();
-  out << "  \"controls\": {";
-  bool first = true;
+  Value controls = Value::object();
   for (int i = 0; i < cfg::ControlCount && !pf::IsNull(main); ++i) {
     pf::WindowHandle handle = pf::GetDlgItem(main, cfg::ControlId(static_cast<cfg::Control>(i)));
     const HostWindow* w = store.Window(handle);
     if (w == nullptr || !store.IsWindowVisible(handle)) continue;
-    WriteControl(out, cfg::ControlName(i), *w, first);
-    first = false;
+    controls[cfg::ControlName(i)] = Control(*w);
   }
-  out << (first ? "}\n" : "\n  }\n");
+  return controls;
 }
 
-void WriteBroadcasts(std::ostream& out) {
-  out << "  \"broadcasts\": [";
-  const auto& broadcasts = pf::host::HostControlStore().Broadcasts();
-  for (std::size_t i = 0; i < broadcasts.size(); ++i) {
-    const pf::host::PostedBroadcast& b = broadcasts[i];
-    out << (i ? ", " : "") << "{\"message\": " << b.message << ", \"wParam\": " << b.wParam
-        << ", \"lParam\": " << b.lParam << "}";
+Value Broadcasts() {
+  Value list = Value::array();
+  for (const pf::host::PostedBroadcast& b : pf::host::HostControlStore().Broadcasts()) {
+    Value broadcast = Value::object();
+    broadcast["message"] = b.message;
+    broadcast["wParam"] = b.wParam;
+    broadcast["lParam"] = b.lParam;
+    list.push_back(std::move(broadcast));
   }
-  out << "],\n";
+  return list;
 }
 
-void WriteMessages(std::ostream& out) {
-  out << "  \"messages\": [";
-  const auto& texts = pf::host::HostControlStore().MessageBoxes();
-  for (std::size_t i = 0; i < texts.size(); ++i) out << (i ? ", " : "") << Quote(texts[i]);
-  out << "],\n";
-}
-
-void WriteSoftKeys(std::ostream& out, pf::WindowHandle main) {
+Value SoftKeys(pf::WindowHandle main) {
   pf::host::HostControls& store = pf::host::HostControlStore();
   const HostWindow* bar = store.Window(store.MenuBarOf(main));
-  out << "  \"softkeys\": [";
-  for (std::size_t i = 0; bar != nullptr && i < bar->softKeys.size(); ++i) {
-    out << (i ? ", " : "") << Quote(bar->softKeys[i].text);
-  }
-  out << "],\n";
+  Value keys = Value::array();
+  for (std::size_t i = 0; bar != nullptr && i < bar->softKeys.size(); ++i) keys.push_back(Text(bar->softKeys[i].text));
+  return keys;
 }
 
-void WriteSwatch(std::ostream& out) {
+void AddSwatch(Value& view) {
   pf::RECT rect;
   pf::COLORREF colour = 0;
   if (!cfg::SwatchShown(&rect, &colour)) return;
   char text[16];
   std::snprintf(text, sizeof(text), "0x%08X", static_cast<unsigned>(colour));
-  out << "  \"swatch\": {\"colour\": \"" << text << "\", \"rect\": " << Rect(rect) << "},\n";
+  view["swatch"] = Value::object();
+  view["swatch"]["colour"] = text;
+  view["swatch"]["rect"] = Rect(rect);
 }
 
 }  // namespace
 
 void WriteViewJson(std::ostream& out) {
   pf::WindowHandle main = cfg::MainWindow();
-  cfg::ViewState view = cfg::CurrentView();
+  cfg::ViewState state = cfg::CurrentView();
   char16_t title[300] = {};
   if (!pf::IsNull(main)) {
     pf::GetWindowTextW(pf::GetDlgItem(main, cfg::ControlId(cfg::TitleLabel)), title, 300);
   }
-  out << "{\n  \"CurrentTab\": " << view.CurrentTab << ",\n  \"OpenBlock\": " << view.OpenBlock
-      << ",\n  \"OpenEditor\": " << view.OpenEditor << ",\n  \"title\": " << Quote(title)
-      << ",\n  \"closed\": " << Bool(pf::IsNull(main)) << ",\n";
-  WriteBroadcasts(out);
-  WriteMessages(out);
-  WriteSoftKeys(out, main);
-  if (!pf::IsNull(main)) WriteSwatch(out);
-  WriteControls(out, main);
-  out << "}\n";
+  Value view = Value::object();
+  view["CurrentTab"] = state.CurrentTab;
+  view["OpenBlock"] = state.OpenBlock;
+  view["OpenEditor"] = state.OpenEditor;
+  view["title"] = Text(title);
+  view["closed"] = pf::IsNull(main);
+  view["broadcasts"] = Broadcasts();
+  view["messages"] = Texts(pf::host::HostControlStore().MessageBoxes());
+  view["softkeys"] = SoftKeys(main);
+  if (!pf::IsNull(main)) AddSwatch(view);
+  view["controls"] = Controls(main);
+  json::Write(out, view, kViewLayout);
 }
 
 }  // namespace ostrel::sim

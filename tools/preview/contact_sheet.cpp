@@ -18,12 +18,6 @@
 
 namespace ostrel::preview {
 
-const char* const kSheetUsage =
-    "       ostrel-preview [--reg FILE]... [--width W] [--now ...] [status options] --sheet OUT.png\n"
-    "  a contact sheet: every page of the settings (the fixed blocks with each page in turn)\n"
-    "  at 96, 128 and 192 dpi, one row per density, the item W x dpi / 96 pixels wide, each\n"
-    "  picture labelled with its density and page.\n";
-
 namespace {
 
 constexpr pf::COLORREF kSheetBackground = pf::RGB(0xE4, 0xE4, 0xE4);

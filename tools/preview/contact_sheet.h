@@ -6,8 +6,6 @@
 
 namespace ostrel::preview {
 
-extern const char* const kSheetUsage;
-
 // One row of pictures per density, top to bottom; in a row one picture per
 // visible page (the fixed blocks with that page below them), in the order
 // the right key pages through them, each under a label strip naming the

@@ -1,69 +1,72 @@
 // The settings record as one JSON object, named by the record's own fields.
 #include "tools/preview/dump_settings.h"
 
+#include <nlohmann/json.hpp>
+
+#include "platform/text.h"
 #include "settings/blocks.h"
-#include "tools/preview/json_writer.h"
+#include "tools/json/json_layout.h"
 
 namespace ostrel::preview {
 
 namespace {
 
-void Font(JsonWriter& json, const char* key, const FontSpec& font) {
-  json.BeginObject(key);
-  json.Text("FaceName", font.FaceName);
-  json.Number("Size", font.Size);
-  json.Number("Bold", font.Bold);
-  json.Number("Color", font.Color);
-  json.Number("ClearType", font.ClearType);
-  json.EndObject();
+using json::Value;
+
+Value Font(const FontSpec& font) {
+  Value json = Value::object();
+  json["FaceName"] = pf::ToUtf8(font.FaceName);
+  json["Size"] = font.Size;
+  json["Bold"] = font.Bold;
+  json["Color"] = font.Color;
+  json["ClearType"] = font.ClearType;
+  return json;
 }
 
-void FieldJson(JsonWriter& json, const Field& field, void* record) {
+Value FieldJson(const Field& field, void* record) {
   switch (field.Type) {
-    case FieldType::Number: json.Number(field.Member, NumberField(field, record)); break;
-    case FieldType::Colour: json.Number(field.Member, ColourField(field, record)); break;
-    case FieldType::Text: json.Text(field.Member, TextField(field, record)); break;
-    case FieldType::Font: Font(json, field.Member, FontField(field, record)); break;
+    case FieldType::Number: return NumberField(field, record);
+    case FieldType::Colour: return ColourField(field, record);
+    case FieldType::Text: return pf::ToUtf8(TextField(field, record));
+    case FieldType::Font: return Font(FontField(field, record));
   }
+  return nullptr;
 }
 
 // A key's fields in the record's order, under the record's own names.
-void KeyJson(JsonWriter& json, const SettingsKey& key, const Settings& settings) {
+void KeyJson(Value& json, const SettingsKey& key, const Settings& settings) {
   void* record = key.Record(const_cast<Settings&>(settings));
-  for (int i = 0; i < key.FieldCount; ++i) FieldJson(json, key.Fields[i], record);
+  for (int i = 0; i < key.FieldCount; ++i) json[key.Fields[i].Member] = FieldJson(key.Fields[i], record);
 }
 
-void Table(JsonWriter& json, const Settings& settings) {
+Value Table(const Settings& settings) {
   const bool program = settings.Owner == Deliverable::SettingsProgram;
-  json.BeginArray("BlockTable");
+  Value table = Value::array();
   for (const BlockEntry& entry : settings.BlockTable.Entries) {
-    json.BeginObject();
-    json.Number("Kind", entry.Kind);
-    json.Number("Order", entry.Order);
-    json.Number("Visible", entry.Visible);
-    if (program) json.Text("Name", entry.Name);
-    json.EndObject();
+    Value json = Value::object();
+    json["Kind"] = entry.Kind;
+    json["Order"] = entry.Order;
+    json["Visible"] = entry.Visible;
+    if (program) json["Name"] = pf::ToUtf8(entry.Name);
+    table.push_back(std::move(json));
   }
-  json.EndArray();
+  return table;
 }
 
 }  // namespace
 
 void WriteSettingsJson(std::ostream& out, const Settings& settings) {
-  JsonWriter json(out);
-  json.BeginObject();
+  Value json = Value::object();
   KeyJson(json, RootSettings(), settings);
   for (const BlockSettings& block : kBlockSettings) {
-    json.BeginObject(block.Settings.Member);
-    KeyJson(json, block.Settings, settings);
-    json.EndObject();
+    json[block.Settings.Member] = Value::object();
+    KeyJson(json[block.Settings.Member], block.Settings, settings);
   }
-  Table(json, settings);
-  json.BeginArray("LauncherEntries");
-  for (const LauncherEntry& entry : settings.LauncherEntries) json.Text(nullptr, entry.Path);
-  json.EndArray();
+  json["BlockTable"] = Table(settings);
+  json["LauncherEntries"] = Value::array();
+  for (const LauncherEntry& entry : settings.LauncherEntries) json["LauncherEntries"].push_back(pf::ToUtf8(entry.Path));
   if (settings.Owner == Deliverable::SettingsProgram) KeyJson(json, TodayItemSettings(), settings);
-  json.EndObject();
+  json::Write(out, json);
 }
 
 }  // namespace ostrel::preview

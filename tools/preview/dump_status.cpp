@@ -1,29 +1,26 @@
-// ostrel-preview --dump-status: option parsing, the run, and the JSON report.
+// ostrel-preview --dump-status: its options, the run, and the JSON report.
 #include "tools/preview/dump_status.h"
 
 #include <cstdio>
 #include <vector>
 
+#include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
+
 #include "platform/host/host_clock.h"
 #include "platform/host/host_device.h"
 #include "platform/host/host_locale.h"
 #include "platform/host/host_window.h"
+#include "platform/text.h"
 #include "plugin/status_state.h"
-#include "tools/preview/json_writer.h"
+#include "tools/json/json_layout.h"
 
 namespace ostrel::preview {
-
-const char* const kStatusUsage =
-    "       ostrel-preview [--reg FILE]... --dump-status [--now \"YYYY-MM-DD HH:MM:SS\"]\n"
-    "                      [--locale ru|en] [--battery PERCENT|charging|none|fail]\n"
-    "                      [--memory LOAD,TOTAL,AVAIL] [--store TOTAL,FREE|fail]\n"
-    "                      [--card TOTAL,FREE|fail] [--ticks N] [--advance SECONDS]\n"
-    "  --card needs the card's folder in the registry (HKEY_CURRENT_USER\\Software\\Microsoft\\\n"
-    "  File Explorer, \"StorageCardPath\"); sizes are in bytes, LOAD in percent.\n";
 
 namespace {
 
 constexpr pf::WindowHandle kItemWindow{0x17E5};
+constexpr int kAdvanceLimit = 31622400;  // a leap year in seconds
 
 pf::SYSTEMTIME ParseNow(const std::string& text) {
   pf::SYSTEMTIME t;
@@ -146,78 +143,80 @@ void PrepareCard(const DiskOption& card, const StatusState& status) {
                                         pf::host::DiskFigures{card.total, card.free});
 }
 
-void WriteStatusFields(JsonWriter& json, const StatusState& s) {
-  json.Number("AlarmSet", s.AlarmSet);
-  json.Text("AlarmText", s.AlarmText);
-  json.Text("OperatorText", s.OperatorText);
-  json.Number("MissedCalls", s.MissedCalls);
-  json.Number("UnreadSms", s.UnreadSms);
-  json.Number("UnreadEmail", s.UnreadEmail);
-  json.Number("BluetoothOn", s.BluetoothOn);
-  json.Number("WifiOn", s.WifiOn);
-  json.Text("BatteryText", s.BatteryText);
-  json.Text("RamText", s.RamText);
-  json.Text("PhoneText", s.PhoneText);
-  json.Text("CardText", s.CardText);
-  json.Text("StorageCardPath", s.StorageCardPath);
-  json.Text("TimeText", s.TimeText);
-  json.Text("DateText1", s.DateText1);
-  json.Text("DateText2", s.DateText2);
-  json.BeginArray("CalendarGrid");
+json::Value StatusJson(const StatusState& s) {
+  json::Value json = json::Value::object();
+  json["AlarmSet"] = s.AlarmSet;
+  json["AlarmText"] = pf::ToUtf8(s.AlarmText);
+  json["OperatorText"] = pf::ToUtf8(s.OperatorText);
+  json["MissedCalls"] = s.MissedCalls;
+  json["UnreadSms"] = s.UnreadSms;
+  json["UnreadEmail"] = s.UnreadEmail;
+  json["BluetoothOn"] = s.BluetoothOn;
+  json["WifiOn"] = s.WifiOn;
+  json["BatteryText"] = pf::ToUtf8(s.BatteryText);
+  json["RamText"] = pf::ToUtf8(s.RamText);
+  json["PhoneText"] = pf::ToUtf8(s.PhoneText);
+  json["CardText"] = pf::ToUtf8(s.CardText);
+  json["StorageCardPath"] = pf::ToUtf8(s.StorageCardPath);
+  json["TimeText"] = pf::ToUtf8(s.TimeText);
+  json["DateText1"] = pf::ToUtf8(s.DateText1);
+  json["DateText2"] = pf::ToUtf8(s.DateText2);
+  json::Value& grid = json["CalendarGrid"] = json::Value::array();
   for (const auto& week : s.CalendarGrid) {
-    json.BeginArray();
+    json::Value days = json::Value::array();
     for (const CalendarCell& cell : week) {
-      json.BeginObject();
-      json.Number("Day", cell.Day);
-      json.Number("Month", cell.Month);
-      json.Number("Year", cell.Year);
-      json.Number("DayOfWeek", cell.DayOfWeek);
-      json.EndObject();
+      json::Value day = json::Value::object();
+      day["Day"] = cell.Day;
+      day["Month"] = cell.Month;
+      day["Year"] = cell.Year;
+      day["DayOfWeek"] = cell.DayOfWeek;
+      days.push_back(std::move(day));
     }
-    json.EndArray();
+    grid.push_back(std::move(days));
   }
-  json.EndArray();
+  return json;
+}
+
+void AddStatusOptions(CLI::App& app, StatusOptions& options) {
+  const std::string group = "Status options (--dump-status, and the item's device)";
+  cli::AddFlag(app, "--dump-status", "write the status after the item's creation, a forced refresh and --ticks ticks",
+               options.dump)->group(group);
+  cli::AddValue(app, "--now", "\"YYYY-MM-DD HH:MM:SS\"", "the device's local time (default: the real time)",
+                [&options](const std::string& text) { options.now = ParseNow(text); })->group(group);
+  cli::AddValue(app, "--locale", "ru|en", "the device's language (default ru)", [&options](const std::string& text) {
+    if (text != "ru" && text != "en") throw UsageError("--locale: expected ru or en, got '" + text + "'");
+    options.english = text == "en";
+  })->group(group);
+  cli::AddValue(app, "--battery", "PERCENT|charging|none|fail", "the battery's charge (0 to 255) or state",
+                [&options](const std::string& text) {
+                  CheckBattery(text);
+                  options.battery = text;
+                })->group(group);
+  cli::AddValue(app, "--memory", "LOAD,TOTAL,AVAIL", "main memory: load in percent, total and available bytes",
+                [&options](const std::string& text) { ParseMemory(text, options); })->group(group);
+  cli::AddValue(app, "--store", "TOTAL,FREE|fail", "the device's own store in bytes, or a failing read",
+                [&options](const std::string& text) { options.store = ParseDisk(text, "--store"); })->group(group);
+  cli::AddValue(app, "--card", "TOTAL,FREE|fail",
+                "the storage card in bytes, in the folder the registry names (File Explorer, StorageCardPath)",
+                [&options](const std::string& text) { options.card = ParseDisk(text, "--card"); })->group(group);
+  cli::AddValue(app, "--ticks", "N", "timer ticks after the first refresh, --dump-status only (0 to 1000000)",
+                [&options](const std::string& text) { options.ticks = IntValue("--ticks", text, 0, 1000000); })
+      ->group(group);
+  cli::AddValue(app, "--advance", "SECONDS", "seconds the clock moves before each tick (default 1)",
+                [&options](const std::string& text) {
+                  options.advance = IntValue("--advance", text, -kAdvanceLimit, kAdvanceLimit);
+                })->group(group);
 }
 
 namespace {
 
 void WriteStatusJson(std::ostream& out, const StatusState& s, int repaints) {
-  JsonWriter json(out);
-  json.BeginObject();
-  WriteStatusFields(json, s);
-  json.Number("repaints", repaints);
-  json.EndObject();
+  json::Value json = StatusJson(s);
+  json["repaints"] = repaints;
+  json::Write(out, json);
 }
 
 }  // namespace
-
-bool ParseStatusOption(const std::string& arg, ArgReader& args, StatusOptions& options) {
-  if (arg == "--dump-status") {
-    options.dump = true;
-  } else if (arg == "--now") {
-    options.now = ParseNow(args.Value(arg));
-  } else if (arg == "--locale") {
-    std::string value = args.Value(arg);
-    if (value != "ru" && value != "en") throw UsageError("--locale: expected ru or en, got '" + value + "'");
-    options.english = value == "en";
-  } else if (arg == "--battery") {
-    options.battery = args.Value(arg);
-    CheckBattery(options.battery);
-  } else if (arg == "--memory") {
-    ParseMemory(args.Value(arg), options);
-  } else if (arg == "--store") {
-    options.store = ParseDisk(args.Value(arg), "--store");
-  } else if (arg == "--card") {
-    options.card = ParseDisk(args.Value(arg), "--card");
-  } else if (arg == "--ticks") {
-    options.ticks = args.IntValue(arg, 0, 1000000);
-  } else if (arg == "--advance") {
-    options.advance = args.IntValue(arg, -31622400, 31622400);
-  } else {
-    return false;
-  }
-  return true;
-}
 
 int RunDumpStatus(const StatusOptions& options, const Settings& settings, std::ostream& out) {
   PrepareDevice(options);

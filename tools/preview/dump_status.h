@@ -10,12 +10,10 @@
 #include "platform/clock.h"
 #include "plugin/status_state.h"
 #include "settings/settings.h"
-#include "tools/preview/json_writer.h"
+#include "tools/json/json_layout.h"
 #include "tools/preview/preview_options.h"
 
 namespace ostrel::preview {
-
-extern const char* const kStatusUsage;
 
 struct DiskOption {
   bool fails = true;
@@ -38,17 +36,17 @@ struct StatusOptions {
   int advance = 1;
 };
 
-// Takes `arg` (and its value) when it is one of --dump-status's options;
-// returns false for any other option. Bad values throw UsageError.
-bool ParseStatusOption(const std::string& arg, ArgReader& args, StatusOptions& options);
+// --dump-status and the device's options (--now, --battery, ...) on the
+// parser; a bad value throws UsageError when it is met.
+void AddStatusOptions(CLI::App& app, StatusOptions& options);
 
 // The host clock, locale and device figures as the options ask.
 void PrepareDevice(const StatusOptions& options);
 // The storage card's figures for the folder the registry names (status holds
 // the path as ReadStorageCardPath left it); a card without a folder is a UsageError.
 void PrepareCard(const DiskOption& card, const StatusState& status);
-// The status fields of --dump-status into an open JSON object.
-void WriteStatusFields(JsonWriter& json, const StatusState& status);
+// The status fields of --dump-status as one JSON object.
+json::Value StatusJson(const StatusState& status);
 
 // Sets up the host clock, locale and device, runs what the item window's
 // creation and timer run, and writes the status as JSON. Returns the exit code.

@@ -1,25 +1,24 @@
 // The preview's JSON report of the item: height, pages, block table, status, launcher, launches, menus, repaints, live objects and the last paint's drawing calls.
 #include "tools/preview/item_json.h"
 
+#include <nlohmann/json.hpp>
+
 #include "platform/draw.h"
 #include "platform/text.h"
 #include "plugin/item_state.h"
 #include "plugin/plugin_state.h"
+#include "tools/json/json_layout.h"
 #include "tools/preview/dump_status.h"
-#include "tools/preview/json_writer.h"
 
 namespace ostrel::preview {
 
 namespace {
 
+using json::Value;
 using pf::host::DrawKind;
 using pf::host::DrawRecord;
 
-void Rect(JsonWriter& json, const char* key, const pf::RECT& r) {
-  json.BeginArray(key);
-  for (int v : {r.left, r.top, r.right, r.bottom}) json.Number(nullptr, v);
-  json.EndArray();
-}
+Value Rect(const pf::RECT& r) { return Value::array({r.left, r.top, r.right, r.bottom}); }
 
 std::string TextOutOptionNames(std::uint32_t options) {
   std::string names;
@@ -28,80 +27,78 @@ std::string TextOutOptionNames(std::uint32_t options) {
   return names;
 }
 
-void WriteTextCall(JsonWriter& json, const DrawRecord& r) {
-  json.String("text", pf::ToUtf8(r.text));
-  Rect(json, "rect", r.rect);
-  json.String("format", r.kind == DrawKind::DrawText ? pf::host::FormatFlagNames(r.format)
-                                                      : TextOutOptionNames(r.format));
-  json.BeginObject("font");
-  json.String("FaceName", pf::ToUtf8(r.faceName));
-  json.Number("Height", r.fontHeight);
-  json.Number("Weight", r.fontWeight);
-  json.Number("Quality", r.fontQuality);
-  json.EndObject();
-  json.Number("color", r.color);
+void AddTextCall(Value& json, const DrawRecord& r) {
+  json["text"] = pf::ToUtf8(r.text);
+  json["rect"] = Rect(r.rect);
+  json["format"] = r.kind == DrawKind::DrawText ? pf::host::FormatFlagNames(r.format) : TextOutOptionNames(r.format);
+  Value& font = json["font"] = Value::object();
+  font["FaceName"] = pf::ToUtf8(r.faceName);
+  font["Height"] = r.fontHeight;
+  font["Weight"] = r.fontWeight;
+  font["Quality"] = r.fontQuality;
+  json["color"] = r.color;
 }
 
-void WriteDraw(JsonWriter& json, const DrawRecord& r) {
-  json.BeginObject();
-  json.String("call", pf::host::DrawKindName(r.kind));
+Value Draw(const DrawRecord& r) {
+  Value json = Value::object();
+  json["call"] = pf::host::DrawKindName(r.kind);
   switch (r.kind) {
     case DrawKind::DrawText:
     case DrawKind::TextOut:
-      WriteTextCall(json, r);
+      AddTextCall(json, r);
       break;
     case DrawKind::Fill:
-      Rect(json, "rect", r.rect);
-      json.Number("color", r.color);
+      json["rect"] = Rect(r.rect);
+      json["color"] = r.color;
       break;
     case DrawKind::Copy:
     case DrawKind::TransparentImage:
-      json.String("image", r.imageName);
-      json.Number("x", r.rect.left);
-      json.Number("y", r.rect.top);
-      json.Number("width", r.rect.right - r.rect.left);
-      json.Number("height", r.rect.bottom - r.rect.top);
-      if (r.kind == DrawKind::TransparentImage) json.Number("transparent", r.color);
+      json["image"] = r.imageName;
+      json["x"] = r.rect.left;
+      json["y"] = r.rect.top;
+      json["width"] = r.rect.right - r.rect.left;
+      json["height"] = r.rect.bottom - r.rect.top;
+      if (r.kind == DrawKind::TransparentImage) json["transparent"] = r.color;
       break;
     case DrawKind::Rectangle:
-      Rect(json, "rect", r.rect);
-      json.Number("color", r.color);
-      json.Number("penColor", r.penColor);
-      json.Number("penWidth", r.penWidth);
+      json["rect"] = Rect(r.rect);
+      json["color"] = r.color;
+      json["penColor"] = r.penColor;
+      json["penWidth"] = r.penWidth;
       break;
     case DrawKind::Icon:
-      json.String("path", r.iconName);
-      json.Number("x", r.rect.left);
-      json.Number("y", r.rect.top);
+      json["path"] = r.iconName;
+      json["x"] = r.rect.left;
+      json["y"] = r.rect.top;
       break;
   }
-  json.EndObject();
+  return json;
 }
 
-void WriteBlocks(JsonWriter& json, const Settings& settings) {
-  json.BeginArray("blocks");
+Value Blocks(const Settings& settings) {
+  Value blocks = Value::array();
   for (const BlockEntry& entry : settings.BlockTable.Entries) {
-    json.BeginObject();
-    json.Number("Kind", entry.Kind);
+    Value json = Value::object();
+    json["Kind"] = entry.Kind;
     const char16_t* name = BlockKeyName(entry.Kind);
-    json.String("Name", name != nullptr ? pf::ToUtf8(name) : std::string());
-    json.Number("Order", entry.Order);
-    json.Number("Visible", entry.Visible);
-    json.Number("PixelHeight", entry.PixelHeight);
-    json.EndObject();
+    json["Name"] = name != nullptr ? pf::ToUtf8(name) : std::string();
+    json["Order"] = entry.Order;
+    json["Visible"] = entry.Visible;
+    json["PixelHeight"] = entry.PixelHeight;
+    blocks.push_back(std::move(json));
   }
-  json.EndArray();
+  return blocks;
 }
 
-void WriteLauncher(JsonWriter& json, const Settings& settings) {
-  json.BeginArray("launcher");
+Value Launcher(const Settings& settings) {
+  Value launcher = Value::array();
   for (const LauncherEntry& entry : settings.LauncherEntries) {
-    json.BeginObject();
-    json.Text("Path", entry.Path);
-    Rect(json, "Bounds", entry.Bounds);
-    json.EndObject();
+    Value json = Value::object();
+    json["Path"] = pf::ToUtf8(entry.Path);
+    json["Bounds"] = Rect(entry.Bounds);
+    launcher.push_back(std::move(json));
   }
-  json.EndArray();
+  return launcher;
 }
 
 }  // namespace
@@ -109,29 +106,23 @@ void WriteLauncher(JsonWriter& json, const Settings& settings) {
 void WriteItemJson(std::ostream& out, const ItemReport& report) {
   const Settings& settings = PluginSettings();
   const ItemState& item = Item();
-  JsonWriter json(out);
-  json.BeginObject();
-  json.Number("itemHeight", report.itemHeight);
-  json.Number("FixedPageCount", settings.FixedPageCount);
-  json.Number("PageCount", item.PageCount);
-  json.Number("CurrentPage", item.CurrentPage);
-  json.Number("Selected", item.Selected);
-  WriteBlocks(json, settings);
-  json.BeginObject("status");
-  WriteStatusFields(json, Status());
-  json.EndObject();
-  WriteLauncher(json, settings);
-  json.BeginArray("launched");
-  for (const std::string& command : report.launched) json.String(nullptr, command);
-  json.EndArray();
-  json.Number("menus", report.menus);
-  json.Number("repaints", report.repaints);
-  json.Number("liveObjects", report.liveObjects);
-  json.Number("liveObjectsAfterDestroy", report.liveObjectsAfterDestroy);
-  json.BeginArray("draws");
-  for (const DrawRecord& r : report.draws) WriteDraw(json, r);
-  json.EndArray();
-  json.EndObject();
+  Value json = Value::object();
+  json["itemHeight"] = report.itemHeight;
+  json["FixedPageCount"] = settings.FixedPageCount;
+  json["PageCount"] = item.PageCount;
+  json["CurrentPage"] = item.CurrentPage;
+  json["Selected"] = item.Selected;
+  json["blocks"] = Blocks(settings);
+  json["status"] = StatusJson(Status());
+  json["launcher"] = Launcher(settings);
+  json["launched"] = report.launched;
+  json["menus"] = report.menus;
+  json["repaints"] = report.repaints;
+  json["liveObjects"] = report.liveObjects;
+  json["liveObjectsAfterDestroy"] = report.liveObjectsAfterDestroy;
+  json["draws"] = Value::array();
+  for (const DrawRecord& r : report.draws) json["draws"].push_back(Draw(r));
+  json::Write(out, json);
 }
 
 }  // namespace ostrel::preview

@@ -8,6 +8,8 @@
 #include <iostream>
 #include <sstream>
 
+#include <CLI/CLI.hpp>
+
 #include "platform/controls.h"
 #include "platform/draw.h"
 #include "platform/host/host_controls.h"
@@ -26,16 +28,6 @@
 #include "tools/preview/today_shell.h"
 
 namespace ostrel::preview {
-
-const char* const kItemUsage =
-    "       ostrel-preview [--reg FILE]... [--width W] [--dpi N] [--now \"YYYY-MM-DD HH:MM:SS\"]\n"
-    "                      [--locale ru|en] [--battery ...] [--memory ...] [--store ...] [--card ...]\n"
-    "                      [--module-path PATH] [--device-root DIR] [--events SCRIPT]\n"
-    "                      [--watermark FILE.png] [--png OUT.png] [--json OUT.json|-]\n"
-    "  plays the Today shell: the item is created W pixels wide (default 240), sized by its\n"
-    "  refresh query, driven by SCRIPT and painted; the PNG is the item at its real size.\n"
-    "  DIR holds the device's files (default: the folder 'device' next to this program, with\n"
-    "  the state images and the default tap targets in Windows\\, beside \\Windows\\ostrel.dll).\n";
 
 namespace {
 
@@ -155,25 +147,23 @@ void LiveItem::Close() {
   DetachModule();
 }
 
-bool ParseItemOption(const std::string& arg, ArgReader& args, ItemOptions& options) {
-  if (arg == "--width") {
-    options.width = args.IntValue(arg, 16, 4096);
-  } else if (arg == "--device-root") {
-    options.deviceRoot = args.Value(arg);
-  } else if (arg == "--events") {
-    options.events = args.Value(arg);
-  } else if (arg == "--png") {
-    options.png = args.Value(arg);
-  } else if (arg == "--json") {
-    options.json = args.Value(arg);
-  } else if (arg == "--watermark") {
-    options.watermark = args.Value(arg);
-  } else if (arg == "--sheet") {
-    options.sheet = args.Value(arg);
-  } else {
-    return false;
-  }
-  return true;
+void AddItemOptions(CLI::App& app, ItemOptions& options) {
+  const std::string group = "Item options (the Today shell plays the item)";
+  cli::AddValue(app, "--width", "W", "the item's width in pixels (16 to 4096, default 240)",
+                [&options](const std::string& value) { options.width = IntValue("--width", value, 16, 4096); })
+      ->group(group);
+  cli::AddValue(app, "--device-root", "DIR", "the device's files (default: the folder 'device' next to this program)",
+                cli::Into(options.deviceRoot))->group(group);
+  cli::AddValue(app, "--events", "SCRIPT", "shell and pen events played on the item (SCRIPT below)",
+                cli::Into(options.events))->group(group);
+  cli::AddValue(app, "--png", "OUT.png", "the item at its real size after the events, as a picture",
+                cli::Into(options.png))->group(group);
+  cli::AddValue(app, "--json", "OUT.json|-", "the item's pages, status, launches and drawing calls ('-': standard output)",
+                cli::Into(options.json))->group(group);
+  cli::AddValue(app, "--watermark", "FILE.png", "the Today screen's background picture (default: plain dark)",
+                cli::Into(options.watermark))->group(group);
+  cli::AddValue(app, "--sheet", "OUT.png", "every page at 96, 128 and 192 dpi in one labelled picture",
+                cli::Into(options.sheet))->group(group);
 }
 
 int RunItemPreview(const ItemOptions& options, const StatusOptions& status) {

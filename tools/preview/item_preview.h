@@ -11,8 +11,6 @@
 
 namespace ostrel::preview {
 
-extern const char* const kItemUsage;
-
 struct ItemOptions {
   int width = 240;
   std::string deviceRoot;  // empty: the "device" folder next to the program
@@ -49,9 +47,9 @@ class LiveItem {
   bool open_ = false;
 };
 
-// Takes `arg` (and its value) when it is one of the full mode's options;
-// returns false for any other option. Bad values throw UsageError.
-bool ParseItemOption(const std::string& arg, ArgReader& args, ItemOptions& options);
+// The full mode's options (--png, --json, --sheet, --events, ...) on the
+// parser; a bad value throws UsageError when it is met.
+void AddItemOptions(CLI::App& app, ItemOptions& options);
 
 // Plays the Today shell on the host platform (registry, density and module
 // path already prepared) and writes what was asked. Returns the exit code.

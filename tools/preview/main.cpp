@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include <CLI/CLI.hpp>
+
 #include "platform/host/host_module.h"
 #include "platform/host/host_screen.h"
 #include "platform/host/memory_registry.h"
@@ -19,16 +21,16 @@
 namespace ostrel::preview {
 namespace {
 
-constexpr const char* kUsage =
-    "usage: ostrel-preview [--reg FILE]... [--strict] [--codepage N] [--dpi N] [--module-path PATH]\n"
-    "                      [--settings-program] --dump-settings [--save OUT.reg]\n"
-    "  --strict: a .reg line that cannot be used refuses the file (otherwise it is skipped\n"
-    "            and reported); --codepage N: ANSI code page of .reg files (1250-1258, 1251)\n";
+constexpr const char* kAbout =
+    "ostrel-preview: runs the Today item's code on the host platform and reports what it would show.\n"
+    "Modes: --png, --json or --sheet play the item; --dump-settings writes the settings record;\n"
+    "--dump-status writes the status. .reg files set the registry first.";
 
 struct Options {
   std::vector<std::string> regFiles;
   pf::host::RegImportOptions regOptions;
   int dpi = 96;
+  bool dpiGiven = false;
   std::u16string modulePath = u"\\Windows\\ostrel.dll";
   bool settingsProgram = false;
   bool dumpSettings = false;
@@ -37,31 +39,37 @@ struct Options {
   ItemOptions item;
 };
 
-Options ParseOptions(ArgReader& args) {
-  Options options;
-  bool dpiGiven = false;
-  while (!args.Done()) {
-    std::string arg = args.Next();
-    if (arg == "--reg") options.regFiles.push_back(args.Value(arg));
-    else if (arg == "--strict") options.regOptions.strict = true;
-    else if (arg == "--codepage") options.regOptions.codePage = args.IntValue(arg, 1250, 1258);
-    else if (arg == "--dpi") {
-      options.dpi = args.IntValue(arg, 1, 2000);
-      dpiGiven = true;
-    }
-    else if (arg == "--module-path") options.modulePath = pf::FromUtf8(args.Value(arg));
-    else if (arg == "--settings-program") options.settingsProgram = true;
-    else if (arg == "--dump-settings") options.dumpSettings = true;
-    else if (arg == "--save") options.saveReg = args.Value(arg);
-    else if (ParseStatusOption(arg, args, options.status)) continue;
-    else if (ParseItemOption(arg, args, options.item)) continue;
-    else if (arg == "--help" || arg == "-h") throw UsageError("help");
-    else throw UsageError("unknown option '" + arg + "'");
-  }
+void AddOptions(CLI::App& app, Options& options) {
+  cli::Describe(app, kAbout, kEventsUsage);
+  cli::AddValue(app, "--reg", "FILE", "a .reg file applied to the registry before the run (repeatable)",
+                [&options](const std::string& file) { options.regFiles.push_back(file); });
+  cli::AddFlag(app, "--strict", "a .reg line that cannot be used refuses its file (otherwise: skipped, reported)",
+               options.regOptions.strict);
+  cli::AddValue(app, "--codepage", "N", "ANSI code page of .reg files without a byte-order mark (1250 to 1258, default 1251)",
+                [&options](const std::string& text) {
+                  options.regOptions.codePage = IntValue("--codepage", text, 1250, 1258);
+                });
+  cli::AddValue(app, "--dpi", "N", "the screen density (1 to 2000, default 96)", [&options](const std::string& text) {
+    options.dpi = IntValue("--dpi", text, 1, 2000);
+    options.dpiGiven = true;
+  });
+  cli::AddValue(app, "--module-path", "PATH", "the plug-in's module path (default \\Windows\\ostrel.dll)",
+                [&options](const std::string& path) { options.modulePath = pf::FromUtf8(path); });
+  cli::AddFlag(app, "--settings-program", "load (and save) the settings as the settings program does",
+               options.settingsProgram);
+  cli::AddFlag(app, "--dump-settings", "write the settings record as JSON", options.dumpSettings);
+  cli::AddValue(app, "--save", "OUT.reg", "with --settings-program: save the settings and export the registry",
+                cli::Into(options.saveReg));
+  AddStatusOptions(app, options.status);
+  AddItemOptions(app, options.item);
+}
+
+// The modes and the options they take, once every option is read.
+void CheckModes(const Options& options) {
   if (!options.dumpSettings && !options.status.dump && !options.item.Wanted()) {
     throw UsageError("nothing to do: give --png, --json, --sheet, --dump-settings or --dump-status");
   }
-  if (!options.item.sheet.empty() && dpiGiven) {
+  if (!options.item.sheet.empty() && options.dpiGiven) {
     throw UsageError("--sheet draws at 96, 128 and 192 dpi; it takes no --dpi");
   }
   if (options.item.Wanted() && (options.dumpSettings || options.status.dump || options.settingsProgram)) {
@@ -71,7 +79,6 @@ Options ParseOptions(ArgReader& args) {
   if (!options.saveReg.empty() && !options.settingsProgram) {
     throw UsageError("--save writes the registry as the settings program does: add --settings-program");
   }
-  return options;
 }
 
 // The host registry as the .reg files leave it, the density and the module path.
@@ -106,15 +113,11 @@ int Run(const Options& options) {
 
 int main(int argc, char** argv) {
   using namespace ostrel::preview;
-  try {
-    ArgReader args(argc, argv);
-    return Run(ParseOptions(args));
-  } catch (const UsageError& e) {
-    if (std::string(e.what()) == "help") {
-      std::cout << kUsage << kStatusUsage << kItemUsage << kEventsUsage << kSheetUsage;
-      return 0;
-    }
-    std::cerr << "ostrel-preview: " << e.what() << "\n";
-    return 2;
-  }
+  Options options;
+  CLI::App app("", "ostrel-preview");
+  AddOptions(app, options);
+  return ostrel::cli::RunTool(app, argc, argv, [&options] {
+    CheckModes(options);
+    return Run(options);
+  });
 }

@@ -1,4 +1,4 @@
-// Parsing helpers of ostrel-preview's command line.
+// ostrel-preview's command line: the refusal every mode throws and the whole numbers its values hold.
 #include "tools/preview/preview_options.h"
 
 #include <cerrno>
@@ -17,10 +17,10 @@ long long ParseInteger(const std::string& text, const std::string& what) {
   return value;
 }
 
-int ArgReader::IntValue(const std::string& name, int low, int high) {
-  long long value = ParseInteger(Value(name), name);
+int IntValue(const std::string& option, const std::string& text, int low, int high) {
+  long long value = ParseInteger(text, option);
   if (value < low || value > high) {
-    throw UsageError(name + " must be between " + std::to_string(low) + " and " + std::to_string(high));
+    throw UsageError(option + " must be between " + std::to_string(low) + " and " + std::to_string(high));
   }
   return static_cast<int>(value);
 }

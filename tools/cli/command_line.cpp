@@ -1,0 +1,85 @@
+// The host tools' command lines on CLI11: options taken in the order given, help from the parser, refusals in one line.
+#include "tools/cli/command_line.h"
+
+#include <iostream>
+
+#include <CLI/CLI.hpp>
+
+namespace ostrel::cli {
+
+namespace {
+
+// The first argument no option took, as the tool names it.
+void RefuseUnknown(const CLI::App& app) {
+  if (!app.remaining().empty()) throw UsageError("unknown option '" + app.remaining().front() + "'");
+}
+
+// CLI11's own refusals, which may span lines, as the tool's one line.
+UsageError OneLine(const CLI::App& app, const CLI::ParseError& error, int argc, char** argv) {
+  RefuseUnknown(app);
+  // A value is taken whatever it looks like, so only the last option can lack one.
+  if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr && argc > 1) {
+    return UsageError(std::string(argv[argc - 1]) + " needs a value");
+  }
+  std::string message = error.what();
+  for (char& c : message) c = c == '\n' ? ' ' : c;
+  return UsageError(message);
+}
+
+void Parse(CLI::App& app, int argc, char** argv) {
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp&) {
+    RefuseUnknown(app);
+    throw;
+  } catch (const CLI::ParseError& error) {
+    throw OneLine(app, error, argc, argv);
+  }
+  RefuseUnknown(app);
+}
+
+}  // namespace
+
+void Describe(CLI::App& app, const std::string& about, const std::string& footer) {
+  app.set_help_flag("-h,--help", "print this help and exit");
+  app.description(about);
+  app.footer(footer);
+  app.allow_extras();  // refused by name, in the command line's order
+  app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+  app.get_formatter()->column_width(34);
+}
+
+CLI::Option* AddValue(CLI::App& app, const std::string& option, const std::string& value,
+                      const std::string& description, std::function<void(const std::string&)> take) {
+  CLI::App* parser = &app;
+  auto callback = [parser, take = std::move(take)](const std::string& text) {
+    RefuseUnknown(*parser);  // an unknown option before this one is named first
+    take(text);
+  };
+  return app.add_option_function<std::string>(option, callback, description)->type_name(value)->trigger_on_parse();
+}
+
+std::function<void(const std::string&)> Into(std::string& target) {
+  return [&target](const std::string& value) { target = value; };
+}
+
+CLI::Option* AddFlag(CLI::App& app, const std::string& option, const std::string& description, bool& flag) {
+  return app.add_flag(option, flag, description);
+}
+
+int RunTool(CLI::App& app, int argc, char** argv, const std::function<int()>& run) {
+  try {
+    Parse(app, argc, argv);
+    return run();
+  } catch (const CLI::CallForHelp&) {
+    std::string help = app.help();
+    help.erase(help.find_last_not_of('\n') + 1);
+    std::cout << help << "\n";
+    return 0;
+  } catch (const UsageError& error) {
+    std::cerr << app.get_name() << ": " << error.what() << "\n";
+    return 2;
+  }
+}
+
+}  // namespace ostrel::cli
