@@ -77,7 +77,8 @@ void AddOptions(CLI::App& app, Options& options) {
                 [&options](Value file) { options.regFiles.push_back(file); });
   cli::AddFlag(app, "--strict", "a .reg line that cannot be used refuses its file (otherwise: skipped, reported)",
                options.regOptions.strict);
-  cli::AddValue(app, "--codepage", "N", "ANSI code page of .reg files without a byte-order mark (1250 to 1258, default 1251)",
+  cli::AddValue(app, "--codepage", "N",
+                "ANSI code page of .reg files without a byte-order mark (1250 to 1258, default 1251)",
                 [&options](Value text) { options.regOptions.codePage = Int("--codepage", text, 1250, 1258); });
   cli::AddValue(app, "--dpi", "N", "the screen density (24 to 960, default 96)",
                 [&options](Value text) { options.dpi = Int("--dpi", text, 24, 960); });
@@ -87,10 +88,12 @@ void AddOptions(CLI::App& app, Options& options) {
                 cli::Into(options.deviceRoot));
   cli::AddValue(app, "--ui", "SCRIPT", "the person's actions on the program (SCRIPT below)",
                 [&options](Value text) { options.script = ParseScript(text); });
-  cli::AddValue(app, "--fail-save-op", "N", "the N-th registry operation of the first save fails once (1 to 100000)",
+  cli::AddValue(app, "--fail-save-op", "N",
+                "the N-th registry operation of the first save fails once (1 to 100000)",
                 [&options](Value text) { options.failSaveOp = Int("--fail-save-op", text, 1, 100000); });
   cli::AddFlag(app, "--dump-view", "write the view, the broadcasts and the message boxes as JSON", options.dumpView);
-  cli::AddValue(app, "--export-reg", "OUT.reg", "export the whole registry after the run", cli::Into(options.exportReg));
+  cli::AddValue(app, "--export-reg", "OUT.reg", "export the whole registry after the run",
+                cli::Into(options.exportReg));
 }
 
 void PreparePlatform(const Options& options) {

@@ -147,23 +147,38 @@ void LiveItem::Close() {
   DetachModule();
 }
 
+namespace {
+
+// The full mode's options that keep their value as it is written.
+struct TextOption {
+  const char* option;
+  const char* value;
+  const char* description;
+  std::string ItemOptions::*target;
+};
+
+const TextOption kTextOptions[] = {
+    {"--device-root", "DIR", "the device's files (default: the folder 'device' next to this program)",
+     &ItemOptions::deviceRoot},
+    {"--events", "SCRIPT", "shell and pen events played on the item (SCRIPT below)", &ItemOptions::events},
+    {"--png", "OUT.png", "the item at its real size after the events, as a picture", &ItemOptions::png},
+    {"--json", "OUT.json|-", "the item's pages, status, launches and drawing calls ('-': standard output)",
+     &ItemOptions::json},
+    {"--watermark", "FILE.png", "the Today screen's background picture (default: plain dark)",
+     &ItemOptions::watermark},
+    {"--sheet", "OUT.png", "every page at 96, 128 and 192 dpi in one labelled picture", &ItemOptions::sheet},
+};
+
+}  // namespace
+
 void AddItemOptions(CLI::App& app, ItemOptions& options) {
   const std::string group = "Item options (the Today shell plays the item)";
   cli::AddValue(app, "--width", "W", "the item's width in pixels (16 to 4096, default 240)",
                 [&options](const std::string& value) { options.width = IntValue("--width", value, 16, 4096); })
       ->group(group);
-  cli::AddValue(app, "--device-root", "DIR", "the device's files (default: the folder 'device' next to this program)",
-                cli::Into(options.deviceRoot))->group(group);
-  cli::AddValue(app, "--events", "SCRIPT", "shell and pen events played on the item (SCRIPT below)",
-                cli::Into(options.events))->group(group);
-  cli::AddValue(app, "--png", "OUT.png", "the item at its real size after the events, as a picture",
-                cli::Into(options.png))->group(group);
-  cli::AddValue(app, "--json", "OUT.json|-", "the item's pages, status, launches and drawing calls ('-': standard output)",
-                cli::Into(options.json))->group(group);
-  cli::AddValue(app, "--watermark", "FILE.png", "the Today screen's background picture (default: plain dark)",
-                cli::Into(options.watermark))->group(group);
-  cli::AddValue(app, "--sheet", "OUT.png", "every page at 96, 128 and 192 dpi in one labelled picture",
-                cli::Into(options.sheet))->group(group);
+  for (const TextOption& text : kTextOptions) {
+    cli::AddValue(app, text.option, text.value, text.description, cli::Into(options.*text.target))->group(group);
+  }
 }
 
 int RunItemPreview(const ItemOptions& options, const StatusOptions& status) {

@@ -45,7 +45,8 @@ void AddOptions(CLI::App& app, Options& options) {
                 [&options](const std::string& file) { options.regFiles.push_back(file); });
   cli::AddFlag(app, "--strict", "a .reg line that cannot be used refuses its file (otherwise: skipped, reported)",
                options.regOptions.strict);
-  cli::AddValue(app, "--codepage", "N", "ANSI code page of .reg files without a byte-order mark (1250 to 1258, default 1251)",
+  cli::AddValue(app, "--codepage", "N",
+                "ANSI code page of .reg files without a byte-order mark (1250 to 1258, default 1251)",
                 [&options](const std::string& text) {
                   options.regOptions.codePage = IntValue("--codepage", text, 1250, 1258);
                 });
