@@ -62,6 +62,7 @@ TEST(CommandLine, BadCommandLinesAreOneLineNamingTheFirstProblemAndExitTwo) {
       {{"--bogus", "--name", "bad"}, "tool: unknown option '--bogus'\n"},
       {{"--name", "bad", "--bogus"}, "tool: --name: 'bad' will not do\n"},
       {{"--flag", "--other"}, "tool: --other needs a value\n"},
+      {{"--other="}, "tool: --other needs a value\n"},
       {{"--bogus", "--other"}, "tool: unknown option '--bogus'\n"},
       {{"--help", "--bogus"}, "tool: unknown option '--bogus'\n"},
   };

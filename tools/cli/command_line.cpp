@@ -17,9 +17,11 @@ void RefuseUnknown(const CLI::App& app) {
 // CLI11's own refusals, which may span lines, as the tool's one line.
 UsageError OneLine(const CLI::App& app, const CLI::ParseError& error, int argc, char** argv) {
   RefuseUnknown(app);
-  // A value is taken whatever it looks like, so only the last option can lack one.
+  // A value is taken whatever it looks like, so only the last option (or
+  // one written "--option=") can lack one.
   if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr && argc > 1) {
-    return UsageError(std::string(argv[argc - 1]) + " needs a value");
+    const std::string last = argv[argc - 1];
+    return UsageError(last.substr(0, last.find('=')) + " needs a value");
   }
   std::string message = error.what();
   for (char& c : message) c = c == '\n' ? ' ' : c;
