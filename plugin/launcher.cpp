@@ -1,6 +1,10 @@
 // The launcher block's icons and rows: icons fetched from the shell, cells laid out inside the margins with the chosen alignment.
 #include "plugin/launcher.h"
 
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+
 #include "platform/controls.h"
 #include "platform/draw.h"
 #include "platform/files.h"
@@ -88,22 +92,32 @@ pf::RECT ClientOf(pf::WindowHandle window) {
 
 }  // namespace
 
+// Entries with the same path share the one icon the shell gave for it, so
+// a long list of a few programs holds a few icons; each is destroyed once.
 void FetchLauncherIcons(Settings& settings) {
   ReleaseLauncherIcons(settings);
   pf::InitCommonControls();
   std::uint32_t flags = pf::SHGFI_ICON;
   if (settings.LauncherSettings.BigIcons == 0) flags |= pf::SHGFI_SMALLICON;
+  std::unordered_map<std::u16string, pf::IconHandle> fetched;
   for (LauncherEntry& entry : settings.LauncherEntries) {
     if (entry.Path[0] == 0) continue;
-    pf::SHFILEINFOW info;
-    pf::SHGetFileInfoW(entry.Path, 0, &info, sizeof(info), flags);
-    entry.Icon = info.hIcon;
+    const auto [known, isNew] = fetched.try_emplace(entry.Path, pf::IconHandle{});
+    if (isNew) {
+      pf::SHFILEINFOW info;
+      pf::SHGetFileInfoW(entry.Path, 0, &info, sizeof(info), flags);
+      known->second = info.hIcon;
+    }
+    entry.Icon = known->second;
   }
 }
 
 void ReleaseLauncherIcons(Settings& settings) {
+  std::unordered_set<std::uintptr_t> destroyed;
   for (LauncherEntry& entry : settings.LauncherEntries) {
-    if (!pf::IsNull(entry.Icon)) pf::DestroyIcon(entry.Icon);
+    if (!pf::IsNull(entry.Icon) && destroyed.insert(static_cast<std::uintptr_t>(entry.Icon)).second) {
+      pf::DestroyIcon(entry.Icon);
+    }
     entry.Icon = pf::IconHandle{};
   }
 }

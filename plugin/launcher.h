@@ -6,10 +6,11 @@
 
 namespace ostrel {
 
-// Icons for the entries with a path (large or small as the settings ask);
-// icons fetched before are destroyed first.
+// Icons for the entries with a path (large or small as the settings ask),
+// one fetch per distinct path, shared by the entries that name it; icons
+// fetched before are destroyed first.
 void FetchLauncherIcons(Settings& settings);
-// Destroys the entries' icons and clears their handles.
+// Destroys the entries' icons (a shared one once) and clears their handles.
 void ReleaseLauncherIcons(Settings& settings);
 
 // Places every entry's cell (Bounds) in rows for the window's client width.

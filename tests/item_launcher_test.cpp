@@ -99,6 +99,27 @@ TEST_F(ItemLauncherTest, MissingProgramsGetNoIconAndStartNothing) {
   EXPECT_EQ(Launched(), std::vector<std::string>{"\"\\Apps\\app2.exe\""});
 }
 
+TEST_F(ItemLauncherTest, EntriesNamingOneProgramShareItsIconAndEachStartsIt) {
+  SetLauncherPaths(2);
+  SetBlockText(u"Launcher", u"FileName3", u"\\Apps\\app1.exe");
+  SetBlockText(u"Launcher", u"FileName4", u"");
+  SetBlockText(u"Launcher", u"FileName5", u"\\Apps\\app1.exe");
+  const int iconsBefore = pf::LiveDrawingObjectCounts().icons;
+  Create();
+  EXPECT_EQ(pf::LiveDrawingObjectCounts().icons, iconsBefore + 2) << "one icon per program";
+  Key(pf::VK_RIGHT);
+  const std::vector<DrawRecord> icons = Of(Paint(), DrawKind::Icon);
+  ASSERT_EQ(icons.size(), 4u) << "the empty path draws nothing";
+  EXPECT_EQ(icons[2].icon, icons[0].icon);
+  EXPECT_EQ(icons[3].icon, icons[0].icon);
+  EXPECT_NE(icons[1].icon, icons[0].icon);
+  EXPECT_EQ(icons[3].rect.left, 158) << "the fifth cell";
+  Tap(160, 70);
+  EXPECT_EQ(Launched(), std::vector<std::string>{"\"\\Apps\\app1.exe\""});
+  // The shared icon is destroyed once (a second DestroyIcon is a fault the
+  // fixture reports), and none is left.
+}
+
 TEST_F(ItemLauncherTest, HighDensityIconsAreSixtyFourPixels) {
   pf::host::HostScreen().SetScreenDpi(192, 192);
   SetLauncherPaths(7);
