@@ -81,6 +81,16 @@ void AddColumns(WindowHandle list, int count, int width) {
   }
 }
 
+ListRefill::ListRefill(WindowHandle list) : list_(list) {
+  State().FillingList = list;
+  SendMessageW(list, WM_SETREDRAW, 0, 0);
+}
+
+ListRefill::~ListRefill() {
+  SendMessageW(list_, WM_SETREDRAW, 1, 0);
+  State().FillingList = WindowHandle{};
+}
+
 void FontText(const FontSpec& font, char16_t* out, int capacity) {
   FormatText(out, static_cast<std::size_t>(capacity), u"%s %i %s%s", font.FaceName, font.Size,
              font.Bold ? u"B" : u"", font.ClearType ? u"C" : u"");

@@ -23,6 +23,21 @@ void SetRowChecked(pf::WindowHandle list, int row, bool checked);
 void SelectRow(pf::WindowHandle list, int row, bool selected);
 void AddColumns(pf::WindowHandle list, int count, int width);
 
+// While one lives the program itself refills `list`: the rows it adds are no
+// change of the user's (the caller sets the buttons that follow the list's
+// selection once, afterwards), and the list lays itself out and repaints
+// once, at the end, not after every row.
+class ListRefill {
+ public:
+  explicit ListRefill(pf::WindowHandle list);
+  ~ListRefill();
+  ListRefill(const ListRefill&) = delete;
+  ListRefill& operator=(const ListRefill&) = delete;
+
+ private:
+  pf::WindowHandle list_;
+};
+
 // ---- Value texts and the editors ----
 // "%s %i %s%s": face, size, then "B" and "C" as they apply.
 void FontText(const FontSpec& font, char16_t* out, int capacity);

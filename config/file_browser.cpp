@@ -164,11 +164,15 @@ void FillFolder(const char16_t* folder, const char16_t* selectName) {
   char16_t label[kLongText];
   FormatText(label, kLongText, u"%s%s", u"\\", folder);
   SetWindowTextW(Ctl(FolderLabel), label);
-  ListView_DeleteAllItems(Ctl(FileList));
-  Listing listing;
-  if (folder[0] != 0) AddFileRow(listing, kParentRow, kParentRow, SmallIconOf(folder));
-  ListEntries(folder, listing);
-  ListView_SortItems(Ctl(FileList), CompareByParam, reinterpret_cast<LPARAM>(&listing));
+  {
+    ListRefill refill(Ctl(FileList));
+    ListView_DeleteAllItems(Ctl(FileList));
+    Listing listing;
+    if (folder[0] != 0) AddFileRow(listing, kParentRow, kParentRow, SmallIconOf(folder));
+    ListEntries(folder, listing);
+    ListView_SortItems(Ctl(FileList), CompareByParam, reinterpret_cast<LPARAM>(&listing));
+  }
+  EnableWindow(Ctl(OpenButton), SelectedRow(Ctl(FileList)) >= 0);
   CopyText(p.CurrentFolder, MAX_PATH, folder);
   SetCursor(LoadCursorW(ModuleHandle{}, IDC_ARROW));
   SelectByName(selectName);

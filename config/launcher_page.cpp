@@ -1,4 +1,6 @@
 // The Launcher page's shortcut list: the working copy of the launcher entries, adding, editing, removing and moving shortcuts.
+#include <string>
+#include <unordered_map>
 #include <utility>
 
 #include "config/control_kit.h"
@@ -27,8 +29,8 @@ void ShowShortcut(WindowHandle list, int row, const char16_t* path) {
   ListView_SetItem(list, &item);
 }
 
-void AddShortcutRow(const char16_t* path) {
-  AddRow(Ctl(LauncherList), FileNameOf(path), u"", SmallIconOf(path), false);
+void AddShortcutRow(const char16_t* path, int icon) {
+  AddRow(Ctl(LauncherList), FileNameOf(path), u"", icon, false);
 }
 
 int SelectedShortcut() {
@@ -48,16 +50,21 @@ void FillLauncherLists(const Frame&) {
 
 void LoadWorkingLaunchers() {
   Program& p = State();
-  ListView_DeleteAllItems(Ctl(LauncherList));
-  p.WorkingLaunchers.clear();
-  p.FillingLaunchers = true;
-  for (const LauncherEntry& entry : p.Settings.LauncherEntries) {
-    LauncherEntry copy;
-    CopyText(copy.Path, kPathCapacity, entry.Path);
-    p.WorkingLaunchers.push_back(copy);
-    AddShortcutRow(copy.Path);
+  {
+    ListRefill refill(Ctl(LauncherList));
+    ListView_DeleteAllItems(Ctl(LauncherList));
+    p.WorkingLaunchers.clear();
+    // The shell is asked once for each distinct path.
+    std::unordered_map<std::u16string, int> icons;
+    for (const LauncherEntry& entry : p.Settings.LauncherEntries) {
+      LauncherEntry copy;
+      CopyText(copy.Path, kPathCapacity, entry.Path);
+      p.WorkingLaunchers.push_back(copy);
+      const auto [known, isNew] = icons.try_emplace(copy.Path, 0);
+      if (isNew) known->second = SmallIconOf(copy.Path);
+      AddShortcutRow(copy.Path, known->second);
+    }
   }
-  p.FillingLaunchers = false;
   UpdateLauncherButtons();
   FitShortcutColumn();
 }
@@ -104,7 +111,7 @@ void ApplyShortcut() {
   GetWindowTextW(Ctl(PathEdit), chosen.Path, kPathCapacity);
   if (p.OpenEditor == NewShortcutEditor) {
     p.WorkingLaunchers.push_back(chosen);  // an empty path is an entry too
-    AddShortcutRow(chosen.Path);
+    AddShortcutRow(chosen.Path, SmallIconOf(chosen.Path));
     SelectRow(list, static_cast<int>(p.WorkingLaunchers.size()) - 1, true);
     FitShortcutColumn();
     return;

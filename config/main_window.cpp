@@ -80,8 +80,9 @@ void OnTabChanged() {
 }
 
 void OnListChanged(WindowHandle list, const NMLISTVIEW& change) {
-  // Each row added would otherwise look for the selection in the whole list.
-  if (list == Ctl(LauncherList) && State().FillingLaunchers) return;
+  // Each row added would otherwise look for the selection in the whole
+  // list; the refill sets the buttons once, at its end.
+  if (list == State().FillingList) return;
   bool selected = SelectedRow(list) >= 0;
   if (IsOneOf(list, {GeneralList, WirelessList, TimeList, DateList, CalendarList, SysInfoList})) {
     EnableWindow(Ctl(EditButton), selected);

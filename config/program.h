@@ -32,9 +32,8 @@ struct Program {
   ostrel::Settings Settings;
   // The Launcher page's side of the launcher list, edited until the page's OK.
   std::vector<LauncherEntry> WorkingLaunchers;
-  // True while the program itself refills that list: the rows it adds are
-  // no change of the user's, and the buttons are set once at the end.
-  bool FillingLaunchers = false;
+  // The list the program itself is refilling (ListRefill), if any.
+  pf::WindowHandle FillingList{};
   // The folder the file browser shows ("" = the top folder).
   char16_t CurrentFolder[pf::MAX_PATH] = {};
   pf::FontHandle NameFont{};

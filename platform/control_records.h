@@ -38,6 +38,7 @@ constexpr std::uint32_t WM_CREATE = 0x0001;
 constexpr std::uint32_t WM_DESTROY = 0x0002;
 constexpr std::uint32_t WM_SIZE = 0x0005;
 constexpr std::uint32_t WM_ACTIVATE = 0x0006;
+constexpr std::uint32_t WM_SETREDRAW = 0x000B;
 constexpr std::uint32_t WM_PAINT = 0x000F;
 constexpr std::uint32_t WM_CLOSE = 0x0010;
 constexpr std::uint32_t WM_QUIT = 0x0012;

@@ -151,5 +151,24 @@ TEST_F(ConfigBrowserTest, PathsAtTheLengthLimitNeitherCrashNorGetCut) {
   EXPECT_EQ(Str(u"Wireless", u"Tap"), longest);
 }
 
+// Each row added is a change the list reports; looking for the selection
+// after every one would read the whole list each time.
+TEST_F(ConfigBrowserTest, AFolderOfManyFilesIsListedReadingEachRowsStateAFewTimesAtMost) {
+  DeviceFolder device;
+  constexpr int kFiles = 2000;
+  for (int n = 0; n < kFiles; ++n) device.File("Many/f" + std::to_string(n) + ".txt");
+  SetText(u"Wireless", u"Tap", u"Many\\f7.txt");
+  Start();
+  OpenPage(u"Беспр. связь");
+  const long before = store().RowStateReads();
+  Open("WirelessList", 7);
+  const long reads = store().RowStateReads() - before;
+  ASSERT_EQ(Rows("FileList").size(), kFiles + 1u);
+  EXPECT_EQ(Captions("FileList")[2], u"f1.txt") << "then f10.txt, f100.txt, ...";
+  EXPECT_EQ(U8(SelectedFile()), "f7.txt");
+  EXPECT_TRUE(Enabled("OpenButton"));
+  EXPECT_LE(reads, 4L * (kFiles + 1));
+}
+
 }  // namespace
 }  // namespace ostrel::testing

@@ -177,6 +177,7 @@ void HostControls::ListViewSetItemState(WindowHandle list, int item, std::uint32
 }
 
 std::uint32_t HostControls::ListViewGetItemState(WindowHandle list, int item, std::uint32_t mask) {
+  ++rowStateReads_;
   HostWindow* w = FindOf(list, WC_LISTVIEW);
   if (w == nullptr || !InRange(item, w->rows.size())) return 0;
   return w->rows[item].state & mask;

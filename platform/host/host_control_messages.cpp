@@ -224,6 +224,7 @@ void HostControls::Reset() {
   foreground_ = WindowHandle{};
   cursor_ = CursorHandle{};
   waitCursorShows_ = 0;
+  rowStateReads_ = 0;
   commonControls_ = extraControls_ = menuBarFails_ = quitPosted_ = false;
   quitCode_ = 0;
 }

@@ -201,6 +201,9 @@ class HostControls : public ControlsService {
   WindowHandle ForegroundRequest() const { return foreground_; }
   CursorHandle CurrentCursor() const { return cursor_; }
   int WaitCursorShows() const { return waitCursorShows_; }
+  // List rows whose state was read (ListView_GetItemState) since the last
+  // Reset: the work a program does looking for a list's selection.
+  long RowStateReads() const { return rowStateReads_; }
   // The menu bar owned by a window (null when it has none).
   WindowHandle MenuBarOf(WindowHandle owner) const;
   bool QuitPosted() const { return quitPosted_; }
@@ -278,6 +281,7 @@ class HostControls : public ControlsService {
   WindowHandle foreground_{};
   CursorHandle cursor_{};
   int waitCursorShows_ = 0;
+  long rowStateReads_ = 0;
   bool commonControls_ = false;
   bool extraControls_ = false;
   bool menuBarFails_ = false;
