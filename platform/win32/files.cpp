@@ -28,6 +28,14 @@ void CopyFound(const ::WIN32_FIND_DATAW& real, pf::WIN32_FIND_DATAW* ours) {
   ::lstrcpynW(W(ours->cAlternateFileName), real.cAlternateFileName, 14);
 }
 
+// A process may hold 10000 user objects by default: past that the platform
+// gives no icon, while Wine hands out icons until its handle tables are so
+// full that nothing can be painted and, further on, aborts. The layer gives
+// no icon beyond that many held, as the platform would.
+constexpr int kIconQuota = 10000;
+
+bool IconQuotaReached() { return Win32Draw().LiveObjects().icons >= kIconQuota; }
+
 }  // namespace
 
 class Win32Files : public pf::FilesService {
@@ -67,6 +75,10 @@ class Win32Files : public pf::FilesService {
                                 pf::SHFILEINFOW* info, std::uint32_t infoSize,
                                 std::uint32_t flags) override {
     if (path == nullptr || info == nullptr || infoSize < sizeof(pf::SHFILEINFOW)) return 0;
+    if ((flags & SHGFI_ICON) && IconQuotaReached()) {
+      *info = pf::SHFILEINFOW{};
+      return 0;
+    }
     wchar_t file[kLongPath];
     DevicePath(path, file);
     ::SHFILEINFOW real{};
