@@ -5,6 +5,7 @@
 add_executable(ostrel_win_bench
   ${CMAKE_CURRENT_LIST_DIR}/win_bench_main.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win_bench_support.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/win_call_timing.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win_item_bench.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win_launcher_bench.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/bench_routes.cpp

@@ -5,6 +5,7 @@
 #include "platform/win32/win32.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace ostrel::winbench {
@@ -21,6 +22,34 @@ double NowUs();
 double ProcessCpuUs();
 // The least mean time of one run of body over the batches, in microseconds.
 double LeastMeanUs(const std::function<void()>& body);
+
+// The calls of one kind a route made, and the time they took.
+struct CallTally {
+  int calls = 0;
+  double us = 0;
+};
+struct CallTimes {
+  CallTally icons;        // SHGetFileInfoW handing out an icon
+  CallTally iconIndexes;  // SHGetFileInfoW giving the system image list's index
+  CallTally listing;      // folder enumeration and file attributes
+  CallTally registry;     // every registry call
+  int iconsMissing = 0;   // icons asked for and not given
+};
+
+// While one lives, the platform's file and registry calls are timed.
+class CallTimer {
+ public:
+  CallTimer();
+  ~CallTimer();
+  CallTimer(const CallTimer&) = delete;
+  CallTimer& operator=(const CallTimer&) = delete;
+  const CallTimes& Times() const { return times_; }
+
+ private:
+  struct Services;
+  CallTimes times_;
+  std::unique_ptr<Services> services_;
+};
 
 // One figure of the output, "name value" on its own line.
 void Report(const std::string& name, double value);

@@ -96,6 +96,18 @@ std::string Figure(int entries, const char* name) {
   return "launcher." + std::to_string(entries) + "." + name;
 }
 
+// Where a route's time went, per entry: the shell's icons and icon
+// indexes, and the registry.
+void ReportCalls(int entries, const std::string& route, const CallTimes& times) {
+  Report(Figure(entries, (route + "_icons_us_per_entry").c_str()), times.icons.us / entries);
+  Report(Figure(entries, (route + "_icon_indexes_us_per_entry").c_str()), times.iconIndexes.us / entries);
+  Report(Figure(entries, (route + "_registry_us_per_entry").c_str()), times.registry.us / entries);
+  Report(Figure(entries, (route + "_registry_calls").c_str()), times.registry.calls);
+  if (times.icons.calls > 0) {
+    Report(Figure(entries, (route + "_icons_missing").c_str()), times.iconsMissing);
+  }
+}
+
 }  // namespace
 
 // The list imported by regedit, then the item made on it (LoadSettings,
@@ -113,6 +125,7 @@ void RunLauncherScale(int entries) {
   if (!ImportWithRegedit(file)) Report("error.regedit_failed", entries);
   const double imported = NowUs();
   {
+    CallTimer calls;
     const double cpuStart = ProcessCpuUs();
     WinItem item;
     const double created = NowUs();
@@ -133,6 +146,7 @@ void RunLauncherScale(int entries) {
     Report(Figure(entries, "win32_paint_us_per_entry"), (painted - created) / entries);
     Report(Figure(entries, "win32_tap_us_per_entry"), (done - painted) / entries);
     Report(Figure(entries, "win32_icons_held"), pf::LiveDrawingObjectCounts().icons - iconsBefore);
+    ReportCalls(entries, "win32", calls.Times());
   }
   ::DeleteFileW(file.c_str());
 }
@@ -144,6 +158,7 @@ void RunSettingsLauncherPage(int entries) {
   const std::wstring screen = std::to_wstring(DeviceWidth()) + L"x" + std::to_wstring(DeviceHeight());
   ::SetEnvironmentVariableW(L"OSTREL_DEVICE_SCREEN", screen.c_str());
   const pf::ModuleHandle program = pf::win32::FromHmodule(::GetModuleHandleW(nullptr));
+  CallTimer calls;
   const double start = NowUs();
   int exitCode = 0;
   HWND main = pf::win32::ToHwnd(cfg::StartSettingsProgram(program, SW_SHOWNORMAL, &exitCode));
@@ -152,6 +167,7 @@ void RunSettingsLauncherPage(int entries) {
     return;
   }
   PumpMessages();
+  const double started = NowUs();
   TapTab(main, 1);
   HWND pages = Control(main, cfg::PagesList);
   SelectRow(pages, RowOf(pages, L"Запуск"));
@@ -160,6 +176,9 @@ void RunSettingsLauncherPage(int entries) {
   const double done = NowUs();
   if (cfg::CurrentView().OpenBlock == Launcher - 1) {
     Report(Figure(entries, "config_win32_us_per_entry"), (done - start) / entries);
+    Report(Figure(entries, "config_win32_start_us_per_entry"), (started - start) / entries);
+    Report(Figure(entries, "config_win32_open_us_per_entry"), (done - started) / entries);
+    ReportCalls(entries, "config_win32", calls.Times());
   } else {
     Report("error.launcher_page_not_opened", entries);
   }
