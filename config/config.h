@@ -106,9 +106,9 @@ struct ViewState {
 ViewState CurrentView();
 // The main window (null before start-up and after it closed).
 pf::WindowHandle MainWindow();
-// The colour swatch that the font and colour editors paint beside their
-// colour line: its rectangle and the colour the channel edits give. False
+// The color swatch that the font and color editors paint beside their
+// color line: its rectangle and the color the channel edits give. False
 // while no swatch shows.
-bool SwatchShown(pf::RECT* rect, pf::COLORREF* colour);
+bool SwatchShown(pf::RECT* rect, pf::COLORREF* color);
 
 }  // namespace ostrel::cfg

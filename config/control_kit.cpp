@@ -1,4 +1,4 @@
-// The control kit's row helpers, value texts and the font, colour and number editors.
+// The control kit's row helpers, value texts and the font, color and number editors.
 #include "config/control_kit.h"
 
 #include <climits>
@@ -96,10 +96,10 @@ void FontText(const FontSpec& font, char16_t* out, int capacity) {
              font.Bold ? u"B" : u"", font.ClearType ? u"C" : u"");
 }
 
-void ColourText(COLORREF colour, char16_t* out, int capacity) {
+void ColourText(COLORREF color, char16_t* out, int capacity) {
   FormatText(out, static_cast<std::size_t>(capacity), u"0x00%02X%02X%02X",
-             static_cast<int>((colour >> 16) & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-             static_cast<int>(colour & 0xFF));
+             static_cast<int>((color >> 16) & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+             static_cast<int>(color & 0xFF));
 }
 
 std::int32_t ReadDecimal(const char16_t* text) {
@@ -149,10 +149,10 @@ void ReadFontEditor(FontSpec& font) {
   font.Color = ReadColour();
 }
 
-void ShowColour(COLORREF colour) {
-  SetEditValue(RedEdit, static_cast<std::int32_t>(colour & 0xFF));
-  SetEditValue(GreenEdit, static_cast<std::int32_t>((colour >> 8) & 0xFF));
-  SetEditValue(BlueEdit, static_cast<std::int32_t>((colour >> 16) & 0xFF));
+void ShowColour(COLORREF color) {
+  SetEditValue(RedEdit, static_cast<std::int32_t>(color & 0xFF));
+  SetEditValue(GreenEdit, static_cast<std::int32_t>((color >> 8) & 0xFF));
+  SetEditValue(BlueEdit, static_cast<std::int32_t>((color >> 16) & 0xFF));
 }
 
 COLORREF ReadColour() {

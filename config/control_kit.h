@@ -1,4 +1,4 @@
-// The control kit: settings-list rows, value texts, the font, colour and number editors, value lists, and the shared row mechanics of every settings list.
+// The control kit: settings-list rows, value texts, the font, color and number editors, value lists, and the shared row mechanics of every settings list.
 #pragma once
 
 #include <cstdint>
@@ -42,7 +42,7 @@ class ListRefill {
 // "%s %i %s%s": face, size, then "B" and "C" as they apply.
 void FontText(const FontSpec& font, char16_t* out, int capacity);
 // "0x00BBGGRR" in upper-case hexadecimal.
-void ColourText(pf::COLORREF colour, char16_t* out, int capacity);
+void ColourText(pf::COLORREF color, char16_t* out, int capacity);
 // Optional leading blanks and sign, then digits up to the first other
 // character; 0 without digits. Values past the 32-bit range stop at its ends.
 std::int32_t ReadDecimal(const char16_t* text);
@@ -51,7 +51,7 @@ std::int32_t EditValue(Control edit, int capacity);
 void SetEditValue(Control edit, std::int32_t value);
 void FillFontEditor(const FontSpec& font);
 void ReadFontEditor(FontSpec& font);
-void ShowColour(pf::COLORREF colour);
+void ShowColour(pf::COLORREF color);
 pf::COLORREF ReadColour();
 
 // ---- Rows bound to settings ----

@@ -6,6 +6,7 @@
 #include "platform/draw.h"
 #include "platform/files.h"
 #include "platform/gdi.h"
+#include "platform/window.h"
 
 namespace ostrel::cfg {
 
@@ -219,19 +220,9 @@ bool ControlByName(const char* name, Control* control) {
   return false;
 }
 
-int ScaleX(int n) {
-  SurfaceHandle screen = GetDC(WindowHandle{});
-  int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-  ReleaseDC(WindowHandle{}, screen);
-  return n * dpi / 96;
-}
+int ScaleX(int n) { return n * ScreenDensity(LOGPIXELSX) / 96; }
 
-int ScaleY(int n) {
-  SurfaceHandle screen = GetDC(WindowHandle{});
-  int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(WindowHandle{}, screen);
-  return n * dpi / 96;
-}
+int ScaleY(int n) { return n * ScreenDensity(LOGPIXELSY) / 96; }
 
 Frame ClientFrame() {
   RECT r;

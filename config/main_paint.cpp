@@ -1,4 +1,4 @@
-// The main window's own drawing: the separator under the title line, the colour swatch of the font and colour editors, and the colours of its static texts.
+// The main window's own drawing: the separator under the title line, the color swatch of the font and color editors, and the colors of its static texts.
 #include "config/program.h"
 #include "platform/draw.h"
 #include "platform/window.h"
@@ -16,14 +16,14 @@ void DrawSeparator(SurfaceHandle surface) {
   FillRect(surface, &band, GetSysColorBrush(COLOR_WINDOWTEXT));
 }
 
-// The colour the channel edits give, framed in the text colour; the frame
+// The color the channel edits give, framed in the text color; the frame
 // lies inside the swatch's box, inset by half the pen's width.
 void DrawSwatch(SurfaceHandle surface) {
   RECT box;
-  COLORREF colour = 0;
-  if (!SwatchShown(&box, &colour)) return;
+  COLORREF color = 0;
+  if (!SwatchShown(&box, &color)) return;
   const int penWidth = ScaleX(1);
-  BrushHandle brush = CreateSolidBrush(colour);
+  BrushHandle brush = CreateSolidBrush(color);
   PenHandle pen = CreatePen(PS_SOLID, penWidth, GetSysColor(COLOR_WINDOWTEXT));
   BrushHandle oldBrush = SelectObject(surface, brush);
   PenHandle oldPen = SelectObject(surface, pen);
@@ -42,10 +42,10 @@ void PaintMainWindow(SurfaceHandle surface) {
   DrawSwatch(surface);
 }
 
-// The title line in the highlight colour, the editors' help text greyed;
+// The title line in the highlight color, the editors' help text greyed;
 // every static text on the window's own background. The brush is the
 // system's, so nothing is made here.
-LRESULT StaticColours(SurfaceHandle surface, WindowHandle control) {
+LRESULT StaticColors(SurfaceHandle surface, WindowHandle control) {
   if (control == Ctl(TitleLabel)) SetTextColor(surface, GetSysColor(COLOR_HIGHLIGHT));
   if (control == Ctl(HelpLabel)) SetTextColor(surface, GetSysColor(COLOR_GRAYTEXT));
   SetBkColor(surface, GetSysColor(COLOR_WINDOW));

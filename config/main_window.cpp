@@ -191,7 +191,7 @@ LRESULT OnCommand(WindowHandle window, WPARAM wParam, LPARAM lParam) {
   if (code == BN_CLICKED && OnButton(id)) return 0;
   bool channel = id == ControlId(RedEdit) || id == ControlId(GreenEdit) || id == ControlId(BlueEdit);
   if (code == EN_CHANGE && channel) {
-    InvalidateMain();  // the swatch shows the colour being typed
+    InvalidateMain();  // the swatch shows the color being typed
     return 0;
   }
   return DefWindowProcW(window, WM_COMMAND, wParam, lParam);
@@ -211,8 +211,8 @@ LRESULT OnPrintClient(WPARAM surface) {
   return 0;
 }
 
-LRESULT OnStaticColours(WPARAM surface, LPARAM control) {
-  return StaticColours(static_cast<SurfaceHandle>(surface), static_cast<WindowHandle>(control));
+LRESULT OnStaticColors(WPARAM surface, LPARAM control) {
+  return StaticColors(static_cast<SurfaceHandle>(surface), static_cast<WindowHandle>(control));
 }
 
 LRESULT OnClose(WindowHandle window) {
@@ -248,7 +248,7 @@ LRESULT MainWindowProc(WindowHandle window, std::uint32_t message, WPARAM wParam
     case WM_COMMAND: return OnCommand(window, wParam, lParam);
     case WM_PAINT: return OnPaint(window);
     case WM_PRINTCLIENT: return OnPrintClient(wParam);
-    case WM_CTLCOLORSTATIC: return OnStaticColours(wParam, lParam);
+    case WM_CTLCOLORSTATIC: return OnStaticColors(wParam, lParam);
     case WM_CLOSE: return OnClose(window);
     case WM_DESTROY: return OnDestroy();
     default: return DefWindowProcW(window, message, wParam, lParam);

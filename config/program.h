@@ -75,7 +75,7 @@ void FillFaceNames();
 
 // main_paint.cpp: WM_PAINT and WM_PRINTCLIENT draw the same; WM_CTLCOLORSTATIC's answer.
 void PaintMainWindow(pf::SurfaceHandle surface);
-pf::LRESULT StaticColours(pf::SurfaceHandle surface, pf::WindowHandle control);
+pf::LRESULT StaticColors(pf::SurfaceHandle surface, pf::WindowHandle control);
 
 // about_tab.cpp
 const char16_t* AboutText(Control label);

@@ -10,17 +10,10 @@ using namespace pf;
 
 namespace {
 
-int ScreenDpiY() {
-  SurfaceHandle screen = GetDC(WindowHandle{});
-  int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(WindowHandle{}, screen);
-  return dpi;
-}
-
 FontHandle SystemFontVariant(const LOGFONTW& base, int points, std::int32_t weight) {
   LOGFONTW font = base;
   font.lfWeight = weight;
-  font.lfHeight = -(points * ScreenDpiY()) / 72;
+  font.lfHeight = -(points * ScreenDensity(LOGPIXELSY)) / 72;
   return CreateFontIndirectW(&font);
 }
 

@@ -13,7 +13,7 @@ constexpr int kValueCapacity = 300;
 
 std::int32_t& NumberOf(const BoundRow& row) { return NumberField(*row.Setting, row.Record); }
 FontSpec& FontOf(const BoundRow& row) { return FontField(*row.Setting, row.Record); }
-COLORREF& ColourOf(const BoundRow& row) { return ColourField(*row.Setting, row.Record); }
+COLORREF& ColorOf(const BoundRow& row) { return ColorField(*row.Setting, row.Record); }
 char16_t* TextOf(const BoundRow& row) { return TextField(*row.Setting, row.Record); }
 const char16_t* HelpOf(const ValueList& list) { return list.Help ? list.Help() : u""; }
 
@@ -57,7 +57,7 @@ void PrepareEditor(WindowHandle list, int row, const BoundRow& setting, Settings
       FillFontEditor(FontOf(setting));
       break;
     case ColourRow:
-      ShowColour(ColourOf(setting));
+      ShowColour(ColorOf(setting));
       break;
     case FormatRow:
       SetWindowTextW(Ctl(FormatEdit), TextOf(setting));
@@ -129,7 +129,7 @@ void ShowRowValue(WindowHandle list, int row, const BoundRow& setting, SettingsB
       FontText(FontOf(setting), text, kValueCapacity);
       break;
     case ColourRow:
-      ColourText(ColourOf(setting), text, kValueCapacity);
+      ColourText(ColorOf(setting), text, kValueCapacity);
       break;
     case FormatRow:
       CopyText(text, kValueCapacity, TextOf(setting));
@@ -192,8 +192,8 @@ void ApplySelectedRow(WindowHandle list, const RowTable& table, SettingsBody& bo
       FontText(FontOf(setting), text, kValueCapacity);
       break;
     case ColourRow:
-      ColourOf(setting) = ReadColour();
-      ColourText(ColourOf(setting), text, kValueCapacity);
+      ColorOf(setting) = ReadColour();
+      ColourText(ColorOf(setting), text, kValueCapacity);
       break;
     case FormatRow:
       GetWindowTextW(Ctl(FormatEdit), text, setting.Setting->Capacity);

@@ -1,6 +1,7 @@
 // Start-up and the message loop: one instance only, the window class, the main window fitted above the menu bar.
 #include "config/program.h"
 #include "platform/controls.h"
+#include "platform/window.h"
 
 namespace ostrel::cfg {
 

@@ -15,7 +15,7 @@ constexpr const char16_t* kBlockTitlePrefix = u"Ostrel: Настройки - ";
 constexpr const char16_t* kAboutTitle = u"Ostrel: О программе";
 
 const Control kListButtons[] = {AddButton, EditButton, RemoveButton, UpButton, DownButton};
-const Control kColourLine[] = {ColourLabel, RedEdit, RedSpin, GreenEdit, GreenSpin, BlueEdit, BlueSpin};
+const Control kColorLine[] = {ColourLabel, RedEdit, RedSpin, GreenEdit, GreenSpin, BlueEdit, BlueSpin};
 const Control kFontGroup[] = {FontLabel, FaceCombo, SizeEdit, SizeSpin, BoldCheck, ClearTypeCheck};
 const Control kMarginsGroup[] = {LeftLabel, LeftEdit, LeftSpin, TopLabel, TopEdit, TopSpin,
                                  RightLabel, RightEdit, RightSpin, BottomLabel, BottomEdit, BottomSpin};
@@ -30,11 +30,11 @@ void Show(const Control (&controls)[N]) {
 void Show(Control c) { ShowWindow(Ctl(c), SW_SHOW); }
 void Enable(Control c, bool enabled) { EnableWindow(Ctl(c), enabled ? 1 : 0); }
 
-// Moves the colour line to a new top given in design pixels, each control
+// Moves the color line to a new top given in design pixels, each control
 // keeping its x; the label sits two design pixels lower than the edits, both
 // scaled from their design positions.
-void MoveColourLine(int designTop) {
-  for (Control c : kColourLine) {
+void MoveColorLine(int designTop) {
+  for (Control c : kColorLine) {
     RECT r;
     GetWindowRect(Ctl(c), &r);
     POINT corner{r.left, r.top};
@@ -49,12 +49,12 @@ void ShowEditor(int kind) {
   switch (kind) {
     case FontRow:
       Show(kFontGroup);
-      Show(kColourLine);
-      MoveColourLine(105);
+      Show(kColorLine);
+      MoveColorLine(105);
       break;
     case ColourRow:
-      Show(kColourLine);
-      MoveColourLine(55);
+      Show(kColorLine);
+      MoveColorLine(55);
       break;
     case FormatRow:
       Show(FormatEdit);
@@ -116,12 +116,12 @@ void ShowPagesTab() {
 
 }  // namespace
 
-bool SwatchShown(RECT* rect, COLORREF* colour) {
+bool SwatchShown(RECT* rect, COLORREF* color) {
   int editor = State().OpenEditor;
   if (!IsWindowVisible(Ctl(ColourLabel)) || (editor != FontRow && editor != ColourRow)) return false;
   int designTop = editor == FontRow ? 105 : 55;
   *rect = RECT{ScaleX(50), ScaleY(designTop), ScaleX(70), ScaleY(designTop + 20)};
-  *colour = ReadColour();
+  *color = ReadColour();
   return true;
 }
 

@@ -103,16 +103,13 @@ constexpr const char16_t* WC_LISTVIEW = u"SysListView32";
 constexpr const char16_t* WC_TABCONTROL = u"SysTabControl32";
 constexpr const char16_t* UPDOWN_CLASS = u"msctls_updown32";
 
-// ShowWindow commands and SetWindowPos flags.
-constexpr int SW_HIDE = 0;
-constexpr int SW_SHOWNORMAL = 1;
-constexpr int SW_SHOW = 5;
+// SetWindowPos flags.
 constexpr std::uint32_t SWP_NOSIZE = 0x0001;
 constexpr std::uint32_t SWP_NOMOVE = 0x0002;
 constexpr std::uint32_t SWP_NOZORDER = 0x0004;
 constexpr std::uint32_t SWP_NOACTIVATE = 0x0010;
 
-// System metrics, colours, cursors.
+// System metrics, colors, cursors.
 constexpr int SM_CXSCREEN = 0;
 constexpr int SM_CYSCREEN = 1;
 constexpr int SM_CXICON = 11;
@@ -136,7 +133,7 @@ struct WNDCLASSW {
   ModuleHandle hInstance{};
   IconHandle hIcon{};
   CursorHandle hCursor{};
-  std::uintptr_t hbrBackground = 0;  // a brush, or a system colour index + 1
+  std::uintptr_t hbrBackground = 0;  // a brush, or a system color index + 1
   const char16_t* lpszMenuName = nullptr;
   const char16_t* lpszClassName = nullptr;
 };

@@ -40,11 +40,6 @@ class ControlsService {
                          int repaint) = 0;
   virtual int SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx,
                            int cy, std::uint32_t flags) = 0;
-  virtual int GetWindowRect(WindowHandle window, RECT* rect) = 0;
-  virtual int GetClientRect(WindowHandle window, RECT* rect) = 0;
-  // Converts points from one window's client coordinates to another's (null: the screen).
-  virtual int MapWindowPoints(WindowHandle from, WindowHandle to, POINT* points,
-                              unsigned count) = 0;
   virtual int SetWindowTextW(WindowHandle window, const char16_t* text) = 0;
   // Copies at most capacity - 1 units and terminates; returns the units copied.
   virtual int GetWindowTextW(WindowHandle window, char16_t* buffer, int capacity) = 0;
@@ -166,11 +161,6 @@ inline int MoveWindow(WindowHandle w, int x, int y, int width, int height, int r
 inline int SetWindowPos(WindowHandle w, WindowHandle after, int x, int y, int cx, int cy,
                         std::uint32_t flags) {
   return Controls().SetWindowPos(w, after, x, y, cx, cy, flags);
-}
-inline int GetWindowRect(WindowHandle w, RECT* r) { return Controls().GetWindowRect(w, r); }
-inline int GetClientRect(WindowHandle w, RECT* r) { return Controls().GetClientRect(w, r); }
-inline int MapWindowPoints(WindowHandle from, WindowHandle to, POINT* points, unsigned count) {
-  return Controls().MapWindowPoints(from, to, points, count);
 }
 inline int SetWindowTextW(WindowHandle w, const char16_t* text) {
   return Controls().SetWindowTextW(w, text);

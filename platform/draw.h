@@ -51,7 +51,7 @@ constexpr std::uint32_t DT_NOCLIP = 0x0100;
 constexpr std::uint32_t DT_CALCRECT = 0x0400;
 constexpr std::uint32_t DT_NOPREFIX = 0x0800;
 
-// Raster operation of BitBlt, icon drawing flags, the invalid colour.
+// Raster operation of BitBlt, icon drawing flags, the invalid color.
 constexpr std::uint32_t SRCCOPY = 0x00CC0020;
 constexpr std::uint32_t DI_MASK = 0x0001;
 constexpr std::uint32_t DI_IMAGE = 0x0002;
@@ -102,7 +102,7 @@ struct DrawingObjectCounts {
   int bitmaps = 0;
   int surfaces = 0;  // memory surfaces (CreateCompatibleDC)
   int icons = 0;
-  int brushes = 0;  // CreateSolidBrush (system colour brushes excluded)
+  int brushes = 0;  // CreateSolidBrush (system color brushes excluded)
   int pens = 0;
   int Total() const { return fonts + bitmaps + surfaces + icons + brushes + pens; }
 };
@@ -141,8 +141,8 @@ class DrawingService {
   virtual int GetTextExtentExPointW(SurfaceHandle surface, const char16_t* text, int count,
                                     int maxExtent, int* fit, int* dx, SIZE* size) = 0;
 
-  // System colours (COLOR_WINDOW, ... in platform/control_records.h), brushes,
-  // pens and the shapes they draw. A system colour brush belongs to the
+  // System colors (COLOR_WINDOW, ... in platform/control_records.h), brushes,
+  // pens and the shapes they draw. A system color brush belongs to the
   // system: it is never deleted and not counted.
   virtual COLORREF GetSysColor(int index) = 0;
   virtual BrushHandle GetSysColorBrush(int index) = 0;

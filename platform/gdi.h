@@ -31,4 +31,13 @@ inline int ReleaseDC(WindowHandle window, SurfaceHandle surface) {
   return Gdi().ReleaseDC(window, surface);
 }
 
+// The screen's density along an axis (LOGPIXELSX or LOGPIXELSY), in dots per
+// inch, asked anew on every call: the screen may change while a program runs.
+inline int ScreenDensity(int axis) {
+  SurfaceHandle screen = GetDC(WindowHandle{});
+  const int dpi = GetDeviceCaps(screen, axis);
+  ReleaseDC(WindowHandle{}, screen);
+  return dpi;
+}
+
 }  // namespace pf

@@ -1,4 +1,4 @@
-// The Today shell's item record, messages and colours, shared by the item and the shell stand-in.
+// The Today shell's item record, messages and colors, shared by the item and the shell stand-in.
 #pragma once
 
 #include <cstdint>

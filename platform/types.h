@@ -53,6 +53,11 @@ constexpr COLORREF RGB(unsigned r, unsigned g, unsigned b) {
   return (r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16);
 }
 
+// Show commands: ShowWindow's, and a started program's first window's.
+constexpr int SW_HIDE = 0;
+constexpr int SW_SHOWNORMAL = 1;
+constexpr int SW_SHOW = 5;
+
 // Path capacity used by the system for every path and face name.
 constexpr int MAX_PATH = 260;
 

@@ -1,4 +1,4 @@
-// Window service: repaint requests, painting, timers, capture, parents, classes, pop-up menus, dialogs and the tap-and-hold gesture.
+// Window service: repaint requests, painting, timers, capture, geometry and parents, classes, pop-up menus, dialogs and the tap-and-hold gesture.
 #pragma once
 
 #include <cstdint>
@@ -69,9 +69,15 @@ class WindowService {
   virtual WindowHandle SetCapture(WindowHandle window) = 0;
   virtual int ReleaseCapture() = 0;
 
-  virtual WindowHandle GetParent(WindowHandle window) = 0;
+  // Geometry and the window tree.
+  virtual int GetWindowRect(WindowHandle window, RECT* rect) = 0;
+  virtual int GetClientRect(WindowHandle window, RECT* rect) = 0;
+  // Converts points from one window's client coordinates to another's (null: the screen).
+  virtual int MapWindowPoints(WindowHandle from, WindowHandle to, POINT* points,
+                              unsigned count) = 0;
   // Client coordinates of the window to screen coordinates.
   virtual int ClientToScreen(WindowHandle window, POINT* point) = 0;
+  virtual WindowHandle GetParent(WindowHandle window) = 0;
   virtual int UnregisterClassW(const char16_t* className, ModuleHandle instance) = 0;
 
   // Pop-up menus. Without TPM_RETURNCMD the chosen entry arrives as
@@ -112,6 +118,11 @@ inline int KillTimer(WindowHandle window, std::uintptr_t id) {
 }
 inline WindowHandle SetCapture(WindowHandle window) { return Windows().SetCapture(window); }
 inline int ReleaseCapture() { return Windows().ReleaseCapture(); }
+inline int GetWindowRect(WindowHandle w, RECT* r) { return Windows().GetWindowRect(w, r); }
+inline int GetClientRect(WindowHandle w, RECT* r) { return Windows().GetClientRect(w, r); }
+inline int MapWindowPoints(WindowHandle from, WindowHandle to, POINT* points, unsigned count) {
+  return Windows().MapWindowPoints(from, to, points, count);
+}
 inline WindowHandle GetParent(WindowHandle window) { return Windows().GetParent(window); }
 inline int ClientToScreen(WindowHandle window, POINT* point) {
   return Windows().ClientToScreen(window, point);

@@ -20,7 +20,7 @@ class ImageSurface {
   int Height() const { return height_; }
 
   // Copies the whole image at its own size with its top-left corner at
-  // (x, y); the colour of its top-left pixel is left out.
+  // (x, y); the color of its top-left pixel is left out.
   void CopyTo(int x, int y) const;
 
  private:

@@ -46,7 +46,7 @@ void DrawWirelessBlock(const BlockPaint& paint, int dx, int y) {
   pf::DrawTextW(surface, status.OperatorText, -1, &band, kLineFlags | pf::DT_LEFT | pf::DT_NOPREFIX);
 
   int edge = band.right;
-  const int gap = 2 * ScreenDensity(pf::LOGPIXELSX) / 96;
+  const int gap = 2 * pf::ScreenDensity(pf::LOGPIXELSX) / 96;
   PackIcon(surface, images.Bt, status.BluetoothOn == 1 && settings.ShowBT != 0, band.top, gap, &edge);
   PackIcon(surface, images.Wifi, status.WifiOn == 1 && settings.ShowWF != 0, band.top, gap, &edge);
 

@@ -30,15 +30,8 @@ std::int32_t CharacterHeight(std::int32_t points, int dpi) {
 
 }  // namespace
 
-int ScreenDensity(int index) {
-  pf::SurfaceHandle screen = pf::GetDC(pf::WindowHandle{});
-  int dpi = pf::GetDeviceCaps(screen, index);
-  pf::ReleaseDC(pf::WindowHandle{}, screen);
-  return dpi;
-}
-
 int ScaleByDpi(int value) {
-  return Clamp32(static_cast<std::int64_t>(value) * ScreenDensity(pf::LOGPIXELSY) / kDesignDpi);
+  return Clamp32(static_cast<std::int64_t>(value) * pf::ScreenDensity(pf::LOGPIXELSY) / kDesignDpi);
 }
 
 pf::FontHandle CreateSpecFont(pf::SurfaceHandle surface, const FontSpec& spec) {

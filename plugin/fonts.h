@@ -8,10 +8,6 @@
 
 namespace ostrel {
 
-// The screen's density for a GetDeviceCaps index (LOGPIXELSX or LOGPIXELSY),
-// asked anew on every call.
-int ScreenDensity(int index);
-
 // Design pixels at 96 dpi scaled by the screen's vertical density; the
 // quotient truncates toward zero, negative values too.
 int ScaleByDpi(int value);

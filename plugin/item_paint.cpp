@@ -1,4 +1,4 @@
-// The item's off-screen paint: the shell's watermark or the highlight colour, the blocks, then one copy to the target.
+// The item's off-screen paint: the shell's watermark or the highlight color, the blocks, then one copy to the target.
 #include "platform/controls.h"
 #include "platform/draw.h"
 #include "platform/gdi.h"
@@ -19,8 +19,8 @@ pf::RECT ClientOf(pf::WindowHandle window) {
   return client;
 }
 
-// The selection colour over the whole frame; the surface's own background
-// colour is put back afterwards.
+// The selection color over the whole frame; the surface's own background
+// color is put back afterwards.
 void FillWithHighlight(pf::SurfaceHandle surface, const pf::RECT& client) {
   const pf::COLORREF previous = pf::SetBkColor(surface, Item().HighlightColor);
   pf::ExtTextOutW(surface, 0, 0, pf::ETO_OPAQUE, &client, nullptr, 0, nullptr);

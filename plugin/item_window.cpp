@@ -42,7 +42,7 @@ void CreateContextMenu(ItemState& item) {
   pf::AppendMenuW(item.ContextMenu, pf::MF_STRING, CMD_SETTINGS, kSettingsMenuText);
 }
 
-// The creation sequence: settings, highlight colour, images, layout and
+// The creation sequence: settings, highlight color, images, layout and
 // icons, day names, status, launcher cells, first page, menu.
 pf::LRESULT OnCreate(pf::WindowHandle window) {
   ItemState& item = Item();

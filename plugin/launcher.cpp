@@ -8,6 +8,7 @@
 #include "platform/controls.h"
 #include "platform/draw.h"
 #include "platform/files.h"
+#include "platform/window.h"
 
 namespace ostrel {
 

@@ -1,8 +1,8 @@
 // Pages and navigation: painting the fixed blocks and the current page, the next and previous page, swipes and the block under a tap.
 #include "plugin/layout.h"
 
-#include "platform/controls.h"
 #include "platform/draw.h"
+#include "platform/window.h"
 #include "plugin/int_range.h"
 #include "plugin/item_blocks.h"
 #include "plugin/item_state.h"

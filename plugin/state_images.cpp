@@ -34,7 +34,7 @@ pf::BitmapHandle LoadStateImage(const char16_t* folder, const char16_t* base, in
 
 void LoadStateImages(const Settings& settings, StateImages& images, const char16_t* folder) {
   ReleaseStateImages(images);
-  const int dpi = ScreenDensity(pf::LOGPIXELSY);
+  const int dpi = pf::ScreenDensity(pf::LOGPIXELSY);
   for (std::int32_t kind = 1; kind <= BlockCount; ++kind) {
     const ItemBlock* block = ItemBlockOf(kind);
     if (block->LoadImages != nullptr && EntryVisible(settings, kind)) block->LoadImages(settings, folder, dpi, images);

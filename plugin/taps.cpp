@@ -1,7 +1,7 @@
 // Taps on blocks and program launching: which gesture counts, which target a block names, how it is started.
 #include "plugin/taps.h"
 
-#include "platform/controls.h"
+#include "platform/window.h"
 #include "platform/shell.h"
 #include "platform/text.h"
 #include "plugin/item_blocks.h"

@@ -4,7 +4,7 @@
 The picture is defined on a 16 x 16 design grid and rasterised at each size
 with 4 x 4 samples per pixel, so edges are smooth and the output is the same
 on every run. Each image is a 32-bit bitmap with alpha and its 1-bit mask.
-Output: ostrelcfg.ico beside this script, or the path given.
+Output: programs/ostrelcfg/ostrelcfg.ico, or the path given.
 """
 import math
 import os
@@ -109,4 +109,5 @@ def main(path):
 
 if __name__ == "__main__":
     main(sys.argv[1] if len(sys.argv) > 1 else
-         os.path.join(os.path.dirname(os.path.abspath(__file__)), "ostrelcfg.ico"))
+         os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "programs", "ostrelcfg",
+                      "ostrelcfg.ico"))

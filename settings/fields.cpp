@@ -37,13 +37,8 @@ void* Body(SettingsBody& body) { return &body; }
 const SettingsKey kTodayItem = KeyOf(nullptr, &WholeRecord, kTodayItemFields, kTodayItemOrder, kTodayItemOrder);
 const SettingsKey kRoot = KeyOf(nullptr, &Body, kRootFields, kRootOrder, kRootOrder);
 
-// Screen density × factor / 96, asking the screen anew for every value.
-std::int32_t ScaledDefault(int axis, std::int32_t factor) {
-  pf::SurfaceHandle screen = pf::GetDC(pf::WindowHandle{});
-  int dpi = pf::GetDeviceCaps(screen, axis);
-  pf::ReleaseDC(pf::WindowHandle{}, screen);
-  return dpi * factor / 96;
-}
+// Screen density × factor / 96.
+std::int32_t ScaledDefault(int axis, std::int32_t factor) { return pf::ScreenDensity(axis) * factor / 96; }
 
 void ResetText(const Field& field, char16_t* text, pf::ModuleHandle module) {
   if (!field.InOwnFolder) {
@@ -68,7 +63,7 @@ void ResetField(const Field& field, void* record, pf::ModuleHandle module) {
     case FieldType::Number:
       NumberField(field, record) = field.ScaleAxis ? ScaledDefault(field.ScaleAxis, field.Number) : field.Number;
       break;
-    case FieldType::Colour: ColourField(field, record) = static_cast<pf::COLORREF>(field.Number); break;
+    case FieldType::Color: ColorField(field, record) = static_cast<pf::COLORREF>(field.Number); break;
     case FieldType::Text: ResetText(field, TextField(field, record), module); break;
     case FieldType::Font: ResetFont(field.Font, FontField(field, record)); break;
   }
@@ -86,7 +81,7 @@ const SettingsKey& TodayItemSettings() { return kTodayItem; }
 const SettingsKey& RootSettings() { return kRoot; }
 
 std::int32_t& NumberField(const Field& field, void* record) { return *static_cast<std::int32_t*>(field.At(record)); }
-pf::COLORREF& ColourField(const Field& field, void* record) { return *static_cast<pf::COLORREF*>(field.At(record)); }
+pf::COLORREF& ColorField(const Field& field, void* record) { return *static_cast<pf::COLORREF*>(field.At(record)); }
 char16_t* TextField(const Field& field, void* record) { return static_cast<char16_t*>(field.At(record)); }
 FontSpec& FontField(const Field& field, void* record) { return *static_cast<FontSpec*>(field.At(record)); }
 

@@ -8,7 +8,7 @@
 
 namespace ostrel {
 
-enum class FieldType : std::uint8_t { Number, Colour, Text, Font };
+enum class FieldType : std::uint8_t { Number, Color, Text, Font };
 
 // Kinds of the settings program's rows; a row's kind is its image index in
 // the list and, while its editor is open, the program's open editor.
@@ -76,7 +76,7 @@ struct Field {
   int Capacity = 0;               // text units, terminator included
   const char16_t* Stored = nullptr;  // the value name (numbers and texts)
   FontNames StoredFont{};
-  // Default: a number or colour; × dpi / 96 when ScaleAxis is LOGPIXELSX or
+  // Default: a number or color; × dpi / 96 when ScaleAxis is LOGPIXELSX or
   // LOGPIXELSY; a text, after the running module's folder when InOwnFolder.
   std::int32_t Number = 0;
   int ScaleAxis = 0;
@@ -111,7 +111,7 @@ const SettingsKey& RootSettings();
 
 // Where a field lives in a record of its key.
 std::int32_t& NumberField(const Field& field, void* record);
-pf::COLORREF& ColourField(const Field& field, void* record);
+pf::COLORREF& ColorField(const Field& field, void* record);
 char16_t* TextField(const Field& field, void* record);
 FontSpec& FontField(const Field& field, void* record);
 // Sets every field of the key's record to its default.
@@ -147,11 +147,11 @@ constexpr Field NumberSetting(const char* name, const char16_t* stored, std::int
 }
 
 template <auto Member>
-constexpr Field ColourSetting(const char* name, const char16_t* stored, pf::COLORREF value) {
-  static_assert(std::is_same_v<typename MemberTraits<decltype(Member)>::Type, pf::COLORREF>, "a colour");
+constexpr Field ColorSetting(const char* name, const char16_t* stored, pf::COLORREF value) {
+  static_assert(std::is_same_v<typename MemberTraits<decltype(Member)>::Type, pf::COLORREF>, "a color");
   Field f;
   f.Member = name;
-  f.Type = FieldType::Colour;
+  f.Type = FieldType::Color;
   f.At = &MemberAt<Member>;
   f.Stored = stored;
   f.Number = static_cast<std::int32_t>(value);

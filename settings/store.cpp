@@ -125,7 +125,7 @@ void VisitValue(V& v, const SettingsKey& key, void* record, const char16_t* name
     if (!pf::TextEquals(name, field.Stored)) continue;
     switch (field.Type) {
       case FieldType::Number: v.Int(name, NumberField(field, record)); return;
-      case FieldType::Colour: v.Int(name, ColourField(field, record)); return;
+      case FieldType::Color: v.Int(name, ColorField(field, record)); return;
       default: v.Text(name, TextField(field, record), field.Capacity); return;
     }
   }

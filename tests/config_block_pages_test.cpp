@@ -1,4 +1,4 @@
-// Block pages through the user's taps: the OK/Cancel chain, font and colour editors, choices, formats, numbers and toggles on the edited copy.
+// Block pages through the user's taps: the OK/Cancel chain, font and color editors, choices, formats, numbers and toggles on the edited copy.
 #include "platform/host/host_window.h"
 #include "tests/config_test_support.h"
 
@@ -45,7 +45,7 @@ TEST_F(ConfigTest, AFontEditSurvivesOnlyThroughThePagesOk) {
   EXPECT_EQ(store().Broadcasts().size(), 1u);
 }
 
-TEST_F(ConfigTest, ColourChannelsClampAndTheRowShowsTheColourref) {
+TEST_F(ConfigTest, ColorChannelsClampAndTheRowShowsTheColorref) {
   Start();
   OpenPage(u"Календарь");
   Open("CalendarList", 3);  // "Цвет сегодня"
@@ -56,11 +56,11 @@ TEST_F(ConfigTest, ColourChannelsClampAndTheRowShowsTheColourref) {
   EXPECT_FALSE(Visible("FaceCombo"));
   int repaints = pf::host::HostWindowService().InvalidateCount(main);
   pf::RECT swatch;
-  pf::COLORREF colour = 0;
+  pf::COLORREF color = 0;
   Type("RedEdit", u"300");
   Type("GreenEdit", u"0");
-  ASSERT_TRUE(cfg::SwatchShown(&swatch, &colour));
-  EXPECT_EQ(colour, 0x0000FFu) << "the swatch shows the clamped colour";
+  ASSERT_TRUE(cfg::SwatchShown(&swatch, &color));
+  EXPECT_EQ(color, 0x0000FFu) << "the swatch shows the clamped color";
   EXPECT_EQ(swatch, (pf::RECT{50, 55, 70, 75}));
   EXPECT_EQ(pf::host::HostWindowService().InvalidateCount(main), repaints + 2)
       << "each change of a channel repaints the swatch";
@@ -79,7 +79,7 @@ TEST_F(ConfigTest, ColourChannelsClampAndTheRowShowsTheColourref) {
   EXPECT_EQ(Int(u"Calendar", u"ColorOther"), 0);
 }
 
-TEST_F(ConfigTest, TheFontEditorMovesTheColourLineBelowItsChecks) {
+TEST_F(ConfigTest, TheFontEditorMovesTheColorLineBelowItsChecks) {
   Start();
   OpenPage(u"Информация");
   Open("SysInfoList", 1);
@@ -87,18 +87,18 @@ TEST_F(ConfigTest, TheFontEditorMovesTheColourLineBelowItsChecks) {
   EXPECT_EQ(Rect("ColourLabel").top, 107);
   EXPECT_EQ(Rect("RedEdit").left, 78) << "x stays";
   pf::RECT swatch;
-  pf::COLORREF colour = 0;
-  ASSERT_TRUE(cfg::SwatchShown(&swatch, &colour));
+  pf::COLORREF color = 0;
+  ASSERT_TRUE(cfg::SwatchShown(&swatch, &color));
   EXPECT_EQ(swatch.top, 105);
-  EXPECT_EQ(colour, 0xFFFFFFu);
+  EXPECT_EQ(color, 0xFFFFFFu);
   Type("BlueEdit", u"7");
-  cfg::SwatchShown(&swatch, &colour);
-  EXPECT_EQ(colour, 0x07FFFFu);
+  cfg::SwatchShown(&swatch, &color);
+  EXPECT_EQ(color, 0x07FFFFu);
   Cancel();
-  EXPECT_FALSE(cfg::SwatchShown(&swatch, &colour));
+  EXPECT_FALSE(cfg::SwatchShown(&swatch, &color));
 }
 
-TEST_F(ConfigTest, TheColourLineIsPlacedFromItsDesignPositionsAt131Dpi) {
+TEST_F(ConfigTest, TheColorLineIsPlacedFromItsDesignPositionsAt131Dpi) {
   pf::host::HostScreen().SetScreenDpi(131, 131);
   store().SetScreenSize(328, 437);
   Start();
@@ -108,8 +108,8 @@ TEST_F(ConfigTest, TheColourLineIsPlacedFromItsDesignPositionsAt131Dpi) {
   EXPECT_EQ(Rect("BlueSpin").top, 143);
   EXPECT_EQ(Rect("ColourLabel").top, 146) << "107 * 131 / 96, not 143 + 2";
   pf::RECT swatch;
-  pf::COLORREF colour = 0;
-  ASSERT_TRUE(cfg::SwatchShown(&swatch, &colour));
+  pf::COLORREF color = 0;
+  ASSERT_TRUE(cfg::SwatchShown(&swatch, &color));
   EXPECT_EQ(swatch, (pf::RECT{68, 143, 95, 170}));
   Cancel();
   Cancel();

@@ -22,9 +22,9 @@ std::string Font(const char16_t* face, int size, int bold, int clearType) {
   return pf::ToUtf8(text);
 }
 
-std::string Colour(pf::COLORREF colour) {
+std::string Color(pf::COLORREF color) {
   char16_t text[16];
-  ColourText(colour, text, 16);
+  ColourText(color, text, 16);
   return pf::ToUtf8(text);
 }
 
@@ -40,12 +40,12 @@ TEST(ConfigKit, FontTextEndsWithBAndCAsTheyApply) {
   EXPECT_EQ(text.substr(text.size() - 7), " 100 BC");
 }
 
-TEST(ConfigKit, ColourTextIsTheColourrefInUpperCaseHex) {
-  EXPECT_EQ(Colour(pf::RGB(255, 0, 0)), "0x000000FF");
-  EXPECT_EQ(Colour(0), "0x00000000");
-  EXPECT_EQ(Colour(0x8080FF), "0x008080FF");
-  EXPECT_EQ(Colour(pf::RGB(0x12, 0xAB, 0xCD)), "0x00CDAB12");
-  EXPECT_EQ(Colour(0xFF123456u), "0x00123456") << "the top byte is not a channel";
+TEST(ConfigKit, ColourTextIsTheColorrefInUpperCaseHex) {
+  EXPECT_EQ(Color(pf::RGB(255, 0, 0)), "0x000000FF");
+  EXPECT_EQ(Color(0), "0x00000000");
+  EXPECT_EQ(Color(0x8080FF), "0x008080FF");
+  EXPECT_EQ(Color(pf::RGB(0x12, 0xAB, 0xCD)), "0x00CDAB12");
+  EXPECT_EQ(Color(0xFF123456u), "0x00123456") << "the top byte is not a channel";
 }
 
 TEST(ConfigKit, DecimalsAreReadFromTheStartUpToTheFirstOtherCharacter) {

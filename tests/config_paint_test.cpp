@@ -1,4 +1,4 @@
-// The settings program's own drawing through its window procedure: the separator, the colour swatch at both densities, capture by WM_PRINTCLIENT, and the static texts' colours.
+// The settings program's own drawing through its window procedure: the separator, the color swatch at both densities, capture by WM_PRINTCLIENT, and the static texts' colors.
 #include "platform/gdi.h"
 #include "platform/host/host_draw.h"
 #include "platform/host/raster_log.h"
@@ -52,7 +52,7 @@ TEST_F(ConfigPaintTest, TheSeparatorRunsUnderTheTitleAcrossTheWholeWidthAndNoSwa
   EXPECT_EQ(OfKind(Paint(), DrawKind::Rectangle).size(), 0u) << "About shows no swatch";
 }
 
-TEST_F(ConfigPaintTest, TheFontEditorsSwatchShowsTheTypedColourClampedAndFramedInTheTextColour) {
+TEST_F(ConfigPaintTest, TheFontEditorsSwatchShowsTheTypedColorClampedAndFramedInTheTextColor) {
   Start();
   OpenTimeFont();
   Type("RedEdit", u"300");
@@ -74,7 +74,7 @@ TEST_F(ConfigPaintTest, TheFontEditorsSwatchShowsTheTypedColourClampedAndFramedI
   EXPECT_EQ(OfKind(Paint(), DrawKind::Rectangle).size(), 0u);
 }
 
-TEST_F(ConfigPaintTest, AtTwiceTheDensityTheColourEditorsSwatchDoublesAndItsThickerFrameStaysInside) {
+TEST_F(ConfigPaintTest, AtTwiceTheDensityTheColorEditorsSwatchDoublesAndItsThickerFrameStaysInside) {
   pf::host::HostScreen().SetScreenDpi(192, 192);
   store().SetScreenSize(480, 640);
   Start();
@@ -82,9 +82,9 @@ TEST_F(ConfigPaintTest, AtTwiceTheDensityTheColourEditorsSwatchDoublesAndItsThic
   Open("CalendarList", 4);  // "Цвет субботы"
   ASSERT_EQ(View().OpenEditor, 2);
   Type("BlueEdit", u"200");
-  pf::COLORREF colour = 0;
+  pf::COLORREF color = 0;
   pf::RECT box;
-  ASSERT_TRUE(cfg::SwatchShown(&box, &colour));
+  ASSERT_TRUE(cfg::SwatchShown(&box, &color));
   std::vector<DrawRecord> calls = Paint();
   std::vector<DrawRecord> fills = OfKind(calls, DrawKind::Fill);
   ASSERT_EQ(fills.size(), 1u);
@@ -94,12 +94,12 @@ TEST_F(ConfigPaintTest, AtTwiceTheDensityTheColourEditorsSwatchDoublesAndItsThic
   ASSERT_EQ(shapes.size(), 1u);
   EXPECT_EQ(shapes[0].rect, (pf::RECT{101, 111, 139, 149})) << "the box 100..140 x 110..150, inset by 1";
   EXPECT_EQ(shapes[0].penWidth, 2);
-  EXPECT_EQ(shapes[0].color, colour);
-  EXPECT_EQ((colour >> 16) & 0xFF, 200u);
-  // The two-pixel frame covers 100..101 and 137..138; the colour fills between.
+  EXPECT_EQ(shapes[0].color, color);
+  EXPECT_EQ((color >> 16) & 0xFF, 200u);
+  // The two-pixel frame covers 100..101 and 137..138; the color fills between.
   EXPECT_EQ(PixelOfMain(101, 130), pf::GetSysColor(pf::COLOR_WINDOWTEXT));
-  EXPECT_EQ(PixelOfMain(102, 130), colour);
-  EXPECT_EQ(PixelOfMain(136, 130), colour);
+  EXPECT_EQ(PixelOfMain(102, 130), color);
+  EXPECT_EQ(PixelOfMain(136, 130), color);
   EXPECT_EQ(PixelOfMain(138, 130), pf::GetSysColor(pf::COLOR_WINDOWTEXT));
 }
 
@@ -128,22 +128,22 @@ TEST_F(ConfigPaintTest, APrintedCaptureDrawsWhatThePaintDraws) {
   pf::DeleteDC(memory);
 }
 
-TEST_F(ConfigPaintTest, StaticTextsGetTheHighlightOrGreyTextColourOnTheSystemsOwnBrush) {
+TEST_F(ConfigPaintTest, StaticTextsGetTheHighlightOrGreyTextColorOnTheSystemsOwnBrush) {
   Start();
   int live = pf::LiveDrawingObjects();
   pf::SurfaceHandle surface = pf::CreateCompatibleDC(pf::SurfaceHandle{});
-  auto colourFor = [&](const char* control, pf::LRESULT* answer) {
+  auto colorFor = [&](const char* control, pf::LRESULT* answer) {
     pf::SetTextColor(surface, pf::RGB(1, 2, 3));
     *answer = pf::SendMessageW(main, pf::WM_CTLCOLORSTATIC, static_cast<pf::WPARAM>(surface),
                                static_cast<pf::LPARAM>(H(control)));
     return pf::GetTextColor(surface);
   };
   pf::LRESULT answer = 0;
-  EXPECT_EQ(colourFor("TitleLabel", &answer), pf::GetSysColor(pf::COLOR_HIGHLIGHT));
+  EXPECT_EQ(colorFor("TitleLabel", &answer), pf::GetSysColor(pf::COLOR_HIGHLIGHT));
   EXPECT_EQ(answer, static_cast<pf::LRESULT>(pf::GetSysColorBrush(pf::COLOR_WINDOW)));
   EXPECT_NE(answer, 0);
-  EXPECT_EQ(colourFor("HelpLabel", &answer), pf::GetSysColor(pf::COLOR_GRAYTEXT));
-  EXPECT_EQ(colourFor("EditorCaption", &answer), pf::RGB(1, 2, 3)) << "other texts keep theirs";
+  EXPECT_EQ(colorFor("HelpLabel", &answer), pf::GetSysColor(pf::COLOR_GRAYTEXT));
+  EXPECT_EQ(colorFor("EditorCaption", &answer), pf::RGB(1, 2, 3)) << "other texts keep theirs";
   EXPECT_NE(answer, 0);
   EXPECT_EQ(pf::GetBkColor(surface), pf::GetSysColor(pf::COLOR_WINDOW));
   pf::DeleteDC(surface);

@@ -20,6 +20,7 @@
 #include "platform/host/host_screen.h"
 #include "platform/host/memory_registry.h"
 #include "platform/text.h"
+#include "platform/window.h"
 
 namespace ostrel::testing {
 

@@ -63,7 +63,7 @@ TEST_F(ConfigTest, TabsShowTheirControlsAndTitles) {
 
 TEST_F(ConfigTest, LayoutConstantsDoubleAt192Dpi) {
   Start();
-  pf::RECT add96 = Rect("AddButton"), up96 = Rect("UpButton"), colour96 = Rect("ColourLabel");
+  pf::RECT add96 = Rect("AddButton"), up96 = Rect("UpButton"), color96 = Rect("ColourLabel");
   pf::RECT help96 = Rect("HelpLabel"), margin96 = Rect("BottomLabel");
   EXPECT_EQ(add96, (pf::RECT{8, 30, 38, 50}));
   EXPECT_EQ(up96, (pf::RECT{240 - 52 - 46, 30, 240 - 52 - 46 + 44, 50}));
@@ -76,7 +76,7 @@ TEST_F(ConfigTest, LayoutConstantsDoubleAt192Dpi) {
   auto doubled = [](const pf::RECT& r) { return pf::RECT{2 * r.left, 2 * r.top, 2 * r.right, 2 * r.bottom}; };
   EXPECT_EQ(Rect("AddButton"), doubled(add96));
   EXPECT_EQ(Rect("UpButton"), doubled(up96));
-  EXPECT_EQ(Rect("ColourLabel"), doubled(colour96));
+  EXPECT_EQ(Rect("ColourLabel"), doubled(color96));
   EXPECT_EQ(Rect("HelpLabel"), doubled(help96));
   EXPECT_EQ(Rect("BottomLabel"), doubled(margin96));
   EXPECT_EQ(Rect("TabStrip").bottom - Rect("TabStrip").top, 44);

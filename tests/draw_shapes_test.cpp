@@ -1,4 +1,4 @@
-// Host drawing of system colours, brushes, pens, FillRect and Rectangle: what they paint and record, and the live counts that catch a leaked brush or pen.
+// Host drawing of system colors, brushes, pens, FillRect and Rectangle: what they paint and record, and the live counts that catch a leaked brush or pen.
 #include <gtest/gtest.h>
 
 #include "platform/controls.h"
@@ -10,7 +10,7 @@
 
 namespace {
 
-// A memory surface with a 40 x 30 colour bitmap selected.
+// A memory surface with a 40 x 30 color bitmap selected.
 class DrawShapesTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -44,7 +44,7 @@ TEST_F(DrawShapesTest, BrushesAndPensAreCountedUntilDeletedAndSystemBrushesNever
   pf::PenHandle pen = pf::CreatePen(pf::PS_SOLID, 2, pf::RGB(4, 5, 6));
   pf::BrushHandle system = pf::GetSysColorBrush(pf::COLOR_WINDOW);
   EXPECT_FALSE(pf::IsNull(system));
-  EXPECT_EQ(pf::GetSysColorBrush(pf::COLOR_WINDOW), system) << "one brush per system colour";
+  EXPECT_EQ(pf::GetSysColorBrush(pf::COLOR_WINDOW), system) << "one brush per system color";
   EXPECT_EQ(pf::LiveDrawingObjectCounts().brushes, before.brushes + 1);
   EXPECT_EQ(pf::LiveDrawingObjectCounts().pens, before.pens + 1);
   EXPECT_EQ(pf::DeleteObject(system), 1) << "a system brush is not deleted, and that is no fault";
@@ -69,7 +69,7 @@ TEST_F(DrawShapesTest, DeletingASelectedPenIsMisuseAndTheOldObjectsComeBack) {
   EXPECT_EQ(pf::DeleteObject(brush), 1);
 }
 
-TEST_F(DrawShapesTest, FillRectAndRectanglePaintAndRecordTheirColours) {
+TEST_F(DrawShapesTest, FillRectAndRectanglePaintAndRecordTheirColors) {
   const pf::COLORREF red = pf::RGB(255, 0, 0);
   const pf::COLORREF blue = pf::RGB(0, 0, 255);
   pf::BrushHandle brush = pf::CreateSolidBrush(red);

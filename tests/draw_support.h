@@ -34,7 +34,7 @@ class DrawTest : public ::testing::Test {
     EXPECT_TRUE(pf::host::DrawingFaults().empty()) << pf::host::DrawingFaults().front();
   }
 
-  // A memory surface with a w × h colour bitmap selected, filled with fill;
+  // A memory surface with a w × h color bitmap selected, filled with fill;
   // deleted with its bitmap at teardown.
   pf::SurfaceHandle Surface(int w, int h, pf::COLORREF fill = pf::RGB(0, 0, 0)) {
     pf::SurfaceHandle screen = pf::GetDC(pf::WindowHandle{});

@@ -20,7 +20,7 @@ std::string TempPath(const char* name) {
   return std::string(OSTREL_BINARY_DIR) + "/" + name;
 }
 
-// A 6 × 4 picture: magenta key colour around a 2 × 2 block of green and a
+// A 6 × 4 picture: magenta key color around a 2 × 2 block of green and a
 // red pixel, with a half-transparent pixel at (5, 3).
 RasterImage KeyedPicture() {
   RasterImage picture(6, 4, false, 0xFFFF00FFu);
@@ -32,7 +32,7 @@ RasterImage KeyedPicture() {
   return picture;
 }
 
-TEST_F(DrawTest, OpaqueFillColoursExactlyItsRectangleAndIsRecorded) {
+TEST_F(DrawTest, OpaqueFillColorsExactlyItsRectangleAndIsRecorded) {
   pf::SurfaceHandle dc = Surface(20, 10, pf::RGB(0, 0, 0));
   pf::SetBkColor(dc, pf::RGB(10, 20, 30));
   RECT r{2, 3, 7, 9};
@@ -67,7 +67,7 @@ TEST_F(DrawTest, BitBltCopiesPixelsAndClipsAtTheEdges) {
   EXPECT_EQ(DrawLog().back().kind, DrawKind::Copy);
 }
 
-TEST_F(DrawTest, TransparentImageSkipsTheKeyColourAndNamesTheLoadedImage) {
+TEST_F(DrawTest, TransparentImageSkipsTheKeyColorAndNamesTheLoadedImage) {
   std::string file = TempPath("keyed-test.png");
   ASSERT_TRUE(pf::host::WritePng(file, KeyedPicture(), false));
   std::u16string path = pf::FromUtf8(file);

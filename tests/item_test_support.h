@@ -39,7 +39,7 @@ constexpr pf::COLORREF kWatermark = pf::RGB(0x20, 0x24, 0x30);
 constexpr pf::COLORREF kHighlight = pf::RGB(0x10, 0x40, 0xA0);
 constexpr pf::ModuleHandle kModule{0x400000};
 
-// The Today window: answers the item's colour and watermark requests.
+// The Today window: answers the item's color and watermark requests.
 inline pf::LRESULT TodayShellProc(pf::WindowHandle, std::uint32_t message, pf::WPARAM wParam,
                                   pf::LPARAM lParam) {
   if (message == pf::TODAYM_GETCOLOR) {

@@ -79,7 +79,7 @@ TEST_F(ItemTest, ItemHeightNeverFallsBelowTwentyDesignPixels) {
   EXPECT_EQ(listItem.cyp, 40u);
 }
 
-TEST_F(ItemTest, SelectionPaintsTheHighlightColourInsteadOfTheWatermark) {
+TEST_F(ItemTest, SelectionPaintsTheHighlightColorInsteadOfTheWatermark) {
   Create();
   std::vector<DrawRecord> log = Paint();
   ASSERT_FALSE(log.empty());

@@ -1,4 +1,4 @@
-// The Calendar block on the recording surface: six, three or one week by band height, the header, cell boxes, colours and today in bold.
+// The Calendar block on the recording surface: six, three or one week by band height, the header, cell boxes, colors and today in bold.
 #include <algorithm>
 #include <iterator>
 #include <string>

@@ -119,8 +119,8 @@ class RenderItemPicture : public RenderTest {
 };
 
 // The five blocks stacked as the item shows them, written to a picture to look
-// at; the icons' key colour must not reach the surface.
-TEST_F(RenderItemPicture, BlocksDrawTheirTextAndIconsWithTheKeyColourLeftOut) {
+// at; the icons' key color must not reach the surface.
+TEST_F(RenderItemPicture, BlocksDrawTheirTextAndIconsWithTheKeyColorLeftOut) {
   LoadStateImages(ImageFolder());
   Today2026();
   const pf::COLORREF background = pf::RGB(0x20, 0x30, 0x48);

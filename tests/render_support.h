@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/controls.h"
+#include "platform/window.h"
 #include "platform/host/host_clock.h"
 #include "platform/host/host_controls.h"
 #include "platform/host/host_module.h"

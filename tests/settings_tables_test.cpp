@@ -102,7 +102,7 @@ TEST(SettingsTables, EveryBlockStartsWithItsHeightAndEachRowFitsItsField) {
       const Field& field = key.Fields[i];
       EXPECT_NE(field.Row.Caption, nullptr) << "every block setting has a row";
       EXPECT_EQ(field.Type == FieldType::Font, field.Row.Kind == FontRow) << field.Member;
-      EXPECT_EQ(field.Type == FieldType::Colour, field.Row.Kind == ColourRow) << field.Member;
+      EXPECT_EQ(field.Type == FieldType::Color, field.Row.Kind == ColourRow) << field.Member;
       if (field.Row.Kind == FileRow) {
         EXPECT_EQ(field.Capacity, kPathCapacity) << field.Member;
       }

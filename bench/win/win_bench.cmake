@@ -9,10 +9,10 @@ add_executable(ostrel_win_bench
   ${CMAKE_CURRENT_LIST_DIR}/win_item_bench.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win_launcher_bench.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/bench_routes.cpp
-  ${CMAKE_SOURCE_DIR}/res/ostrelcfg.rc)
+  ${CMAKE_SOURCE_DIR}/programs/ostrelcfg/ostrelcfg.rc)
 target_link_libraries(ostrel_win_bench PRIVATE ostrel_plugin ostrel_config ole32 comctl32)
 target_compile_definitions(ostrel_win_bench PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
-target_include_directories(ostrel_win_bench PRIVATE ${CMAKE_SOURCE_DIR}/res)
+target_include_directories(ostrel_win_bench PRIVATE ${CMAKE_SOURCE_DIR}/programs/ostrelcfg)
 target_link_options(ostrel_win_bench PRIVATE -static -municode)
 file(GLOB OSTREL_BENCH_STATE_IMAGES ${CMAKE_SOURCE_DIR}/res/images/*.png)
 file(COPY ${OSTREL_BENCH_STATE_IMAGES} DESTINATION ${CMAKE_CURRENT_BINARY_DIR})

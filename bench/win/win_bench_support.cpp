@@ -15,8 +15,8 @@ namespace {
 constexpr const wchar_t* kShellClass = L"OstrelBenchToday";
 constexpr COLORREF kShellBackground = RGB(0x12, 0x1A, 0x2A);
 
-// The shell's answers: its highlight colour, and its background (a plain
-// colour where the real shell draws its watermark picture).
+// The shell's answers: its highlight color, and its background (a plain
+// color where the real shell draws its watermark picture).
 LRESULT CALLBACK ShellProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == pf::TODAYM_GETCOLOR) return RGB(0x31, 0x6A, 0xC5);
   if (message == pf::TODAYM_DRAWWATERMARK) {

@@ -262,48 +262,6 @@ int HostControls::SetWindowPos(WindowHandle window, WindowHandle, int x, int y, 
   return 1;
 }
 
-int HostControls::GetWindowRect(WindowHandle window, RECT* rect) {
-  const HostWindow* w = Find(window);
-  if (w == nullptr || rect == nullptr) return 0;
-  *rect = w->rect;
-  for (const HostWindow* p = Find(w->parent); p != nullptr; p = Find(p->parent)) {
-    rect->left += p->rect.left;
-    rect->right += p->rect.left;
-    rect->top += p->rect.top;
-    rect->bottom += p->rect.top;
-  }
-  return 1;
-}
-
-int HostControls::GetClientRect(WindowHandle window, RECT* rect) {
-  const HostWindow* w = Find(window);
-  if (w == nullptr || rect == nullptr) return 0;
-  *rect = RECT{0, 0, w->rect.right - w->rect.left, w->rect.bottom - w->rect.top};
-  return 1;
-}
-
-// Windows here have no borders or captions: a client area starts at the window's corner.
-POINT HostControls::ClientOrigin(WindowHandle window) const {
-  POINT origin;
-  for (const HostWindow* w = Find(window); w != nullptr; w = Find(w->parent)) {
-    origin.x += w->rect.left;
-    origin.y += w->rect.top;
-  }
-  return origin;
-}
-
-int HostControls::MapWindowPoints(WindowHandle from, WindowHandle to, POINT* points,
-                                  unsigned count) {
-  if (points == nullptr) return 0;
-  POINT a = ClientOrigin(from);
-  POINT b = ClientOrigin(to);
-  for (unsigned i = 0; i < count; ++i) {
-    points[i].x += a.x - b.x;
-    points[i].y += a.y - b.y;
-  }
-  return 1;
-}
-
 int HostControls::SetWindowTextW(WindowHandle window, const char16_t* text) {
   HostWindow* w = Find(window);
   if (w == nullptr || w->Is(WC_COMBOBOX)) return 0;

@@ -108,9 +108,6 @@ class HostControls : public ControlsService {
   int MoveWindow(WindowHandle window, int x, int y, int width, int height, int repaint) override;
   int SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx, int cy,
                    std::uint32_t flags) override;
-  int GetWindowRect(WindowHandle window, RECT* rect) override;
-  int GetClientRect(WindowHandle window, RECT* rect) override;
-  int MapWindowPoints(WindowHandle from, WindowHandle to, POINT* points, unsigned count) override;
   int SetWindowTextW(WindowHandle window, const char16_t* text) override;
   int GetWindowTextW(WindowHandle window, char16_t* buffer, int capacity) override;
   WindowHandle GetDlgItem(WindowHandle parent, int id) override;
@@ -260,7 +257,6 @@ class HostControls : public ControlsService {
   bool CanTouch(WindowHandle window);
   void Remove(WindowHandle window);
   int Dpi(int axis) const;
-  POINT ClientOrigin(WindowHandle window) const;
   LRESULT Notify(WindowHandle control, NMHDR* header);
   void Command(WindowHandle control, unsigned code);
   void NotifyItemChanged(WindowHandle list, int item, std::uint32_t oldState,

@@ -68,7 +68,7 @@ class HostDrawing : public DrawingService {
   void SetPathResolver(PathResolver resolver) { resolver_ = std::move(resolver); }
 
  private:
-  // The drawing-call record of a text call on this surface (font and colour filled in).
+  // The drawing-call record of a text call on this surface (font and color filled in).
   DrawRecord TextRecord(SurfaceHandle handle, const SurfaceRecord& surface, DrawKind kind) const;
   void DrawTextRun(const SurfaceRecord& surface, RasterImage* target, int x, int y,
                    const std::u16string& text, const int* dx, const RECT* clip);

@@ -107,7 +107,7 @@ void Fill(WIN32_FIND_DATAW* data, const std::u16string& name, std::uint32_t attr
   CopyText(data->cFileName, MAX_PATH, name.c_str());
 }
 
-// A picture that tells files apart in a preview: a square in a colour of
+// A picture that tells files apart in a preview: a square in a color of
 // its own (from the file's name) with a lighter frame.
 RasterImage FileIconPicture(int size, const std::u16string& path) {
   std::uint32_t hash = 2166136261u;

@@ -22,6 +22,17 @@ const HostWindow* WindowRecord(WindowHandle window) {
 
 bool KnownWindow(WindowHandle window) { return WindowRecord(window) != nullptr; }
 
+// Windows here have no borders or captions: a client area starts at the
+// window's corner, and a child's corner is relative to its parent's.
+POINT ClientOrigin(WindowHandle window) {
+  POINT origin;
+  for (const HostWindow* w = WindowRecord(window); w != nullptr; w = WindowRecord(w->parent)) {
+    origin.x += w->rect.left;
+    origin.y += w->rect.top;
+  }
+  return origin;
+}
+
 }  // namespace
 
 void InstallWindowPictures() {
@@ -95,6 +106,34 @@ WindowHandle HostWindows::SetCapture(WindowHandle window) {
 
 int HostWindows::ReleaseCapture() {
   capture_ = WindowHandle{};
+  return 1;
+}
+
+int HostWindows::GetWindowRect(WindowHandle window, RECT* rect) {
+  const HostWindow* w = WindowRecord(window);
+  if (w == nullptr || rect == nullptr) return 0;
+  const POINT origin = ClientOrigin(w->parent);
+  *rect = RECT{w->rect.left + origin.x, w->rect.top + origin.y, w->rect.right + origin.x,
+               w->rect.bottom + origin.y};
+  return 1;
+}
+
+int HostWindows::GetClientRect(WindowHandle window, RECT* rect) {
+  const HostWindow* w = WindowRecord(window);
+  if (w == nullptr || rect == nullptr) return 0;
+  *rect = RECT{0, 0, w->rect.right - w->rect.left, w->rect.bottom - w->rect.top};
+  return 1;
+}
+
+int HostWindows::MapWindowPoints(WindowHandle from, WindowHandle to, POINT* points,
+                                 unsigned count) {
+  if (points == nullptr) return 0;
+  const POINT a = ClientOrigin(from);
+  const POINT b = ClientOrigin(to);
+  for (unsigned i = 0; i < count; ++i) {
+    points[i].x += a.x - b.x;
+    points[i].y += a.y - b.y;
+  }
   return 1;
 }
 

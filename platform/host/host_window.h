@@ -48,8 +48,11 @@ class HostWindows : public WindowService {
   int KillTimer(WindowHandle window, std::uintptr_t id) override;
   WindowHandle SetCapture(WindowHandle window) override;
   int ReleaseCapture() override;
-  WindowHandle GetParent(WindowHandle window) override;
+  int GetWindowRect(WindowHandle window, RECT* rect) override;
+  int GetClientRect(WindowHandle window, RECT* rect) override;
+  int MapWindowPoints(WindowHandle from, WindowHandle to, POINT* points, unsigned count) override;
   int ClientToScreen(WindowHandle window, POINT* point) override;
+  WindowHandle GetParent(WindowHandle window) override;
   int UnregisterClassW(const char16_t* className, ModuleHandle instance) override;
   MenuHandle CreatePopupMenu() override;
   int AppendMenuW(MenuHandle menu, std::uint32_t flags, std::uintptr_t id,

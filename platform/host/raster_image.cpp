@@ -21,7 +21,7 @@ Pixel MakePixel(int a, int r, int g, int b) {
 int Mix(int a, int b, int t) { return a + ((b - a) * t + (b >= a ? 127 : -127)) / 255; }
 
 Pixel NearestOfBlackAndWhite(Pixel p) {
-  // Luminance weights of the platform's colour-to-monochrome matching.
+  // Luminance weights of the platform's color-to-monochrome matching.
   int luminance = (Red(p) * 30 + Green(p) * 59 + Blue(p) * 11) / 100;
   return luminance >= 128 ? kOpaqueWhite : kOpaqueBlack;
 }

@@ -25,7 +25,7 @@ bool IsEmpty(const RECT& r);
 // Whether GDI makes a bitmap of this size and depth (CreateCompatibleBitmap;
 // measured under Wine): both sides from 1 to 0x7FFFFFF, a row of
 // width × bits, rounded up to 32 bits, countable in a signed 32-bit number
-// of bits, and all rows together at most 0x7FFFFFFF bytes. A 32-bit colour
+// of bits, and all rows together at most 0x7FFFFFFF bytes. A 32-bit color
 // bitmap of 240 × 2,236,962 is made; 240 × 2,236,963 and 32767 × 32767 are
 // refused.
 bool GdiMakesBitmap(int width, int height, int bitsPerPixel);
@@ -51,7 +51,7 @@ class RasterImage {
   std::vector<Pixel>& Pixels() { return pixels_; }
 
   void Fill(const RECT& rect, Pixel pixel);
-  // Mixes colour into the pixel by coverage 0..255 (anti-aliased glyph edges).
+  // Mixes color into the pixel by coverage 0..255 (anti-aliased glyph edges).
   void BlendCoverage(int x, int y, Pixel color, int coverage);
   // Draws a pixel with straight (not premultiplied) alpha over this image.
   void BlendOver(int x, int y, Pixel argb);
@@ -72,10 +72,10 @@ class RasterImage {
   std::vector<Pixel> pixels_;
 };
 
-// Source of a copy and how its pixels become the destination's: colour to
-// colour unchanged; colour to monochrome by the source's background colour
-// (equal: white, else black); monochrome to colour white to the destination's
-// background colour and black to its text colour.
+// Source of a copy and how its pixels become the destination's: color to
+// color unchanged; color to monochrome by the source's background color
+// (equal: white, else black); monochrome to color white to the destination's
+// background color and black to its text color.
 struct CopySource {
   const RasterImage* image = nullptr;
   COLORREF sourceBackground = 0xFFFFFF;
@@ -88,7 +88,7 @@ void CopyBlock(RasterImage& dst, int x, int y, int w, int h, const CopySource& s
                int sy);
 
 // TransparentImage: the source block (sx, sy, sw, sh) stretched to the
-// destination block (x, y, w, h), skipping source pixels of the key colour.
+// destination block (x, y, w, h), skipping source pixels of the key color.
 void CopyTransparent(RasterImage& dst, const RECT& to, const RasterImage& src, const RECT& from,
                      COLORREF key);
 

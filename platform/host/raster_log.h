@@ -24,7 +24,7 @@ struct DrawRecord {
   SurfaceHandle surface{};
   // Text calls: the text as passed, the call's rectangle (DrawTextW's
   // rectangle; ExtTextOutW's, or empty when none), the DT_ format or ETO_
-  // options, where the text's cell landed, the selected font and the colour.
+  // options, where the text's cell landed, the selected font and the color.
   std::u16string text;
   RECT rect;
   std::uint32_t format = 0;
@@ -33,10 +33,10 @@ struct DrawRecord {
   std::int32_t fontHeight = 0;
   std::int32_t fontWeight = 0;
   std::uint8_t fontQuality = 0;
-  // Text colour of text calls; fill colour of fills and of a rectangle's
-  // inside; key colour of transparent copies.
+  // Text color of text calls; fill color of fills and of a rectangle's
+  // inside; key color of transparent copies.
   COLORREF color = 0;
-  // Rectangles: the outline's colour and width.
+  // Rectangles: the outline's color and width.
   COLORREF penColor = 0;
   int penWidth = 0;
   // Copies and icons: destination in rect, source block in source, the file

@@ -65,12 +65,12 @@ class RasterObjects {
   GdiObjectHandle AddBitmap(std::shared_ptr<RasterImage> image, std::string name);
   FontRecord* Font(GdiObjectHandle object);
   BitmapRecord* Bitmap(GdiObjectHandle object);
-  // Solid brushes and pens; system colour brushes are stock objects.
+  // Solid brushes and pens; system color brushes are stock objects.
   GdiObjectHandle AddBrush(COLORREF color, bool system = false);
   GdiObjectHandle AddPen(const PenRecord& pen);
   BrushRecord* Brush(GdiObjectHandle object);
   PenRecord* Pen(GdiObjectHandle object);
-  // The brush of a system colour, made once per index.
+  // The brush of a system color, made once per index.
   GdiObjectHandle SystemBrush(int index, COLORREF color);
   bool IsBrush(GdiObjectHandle object) const;
   bool IsStock(GdiObjectHandle object) const;

@@ -1,4 +1,4 @@
-// Host drawing: system colours, solid brushes and pens, FillRect and Rectangle on the raster surfaces.
+// Host drawing: system colors, solid brushes and pens, FillRect and Rectangle on the raster surfaces.
 #include <utility>
 
 #include "platform/controls.h"
@@ -9,10 +9,10 @@ namespace pf::host {
 
 namespace {
 
-// The system colours of the desktop stand-in's default scheme, so that a
+// The system colors of the desktop stand-in's default scheme, so that a
 // host picture and a capture under Wine agree. Indexes the table does not
 // name give 0, as the platform gives for an unknown index.
-COLORREF SystemColour(int index) {
+COLORREF SystemColor(int index) {
   switch (index) {
     case COLOR_WINDOW: return RGB(255, 255, 255);
     case COLOR_WINDOWTEXT: return RGB(0, 0, 0);
@@ -22,7 +22,7 @@ COLORREF SystemColour(int index) {
   }
 }
 
-bool KnownColour(int index) {
+bool KnownColor(int index) {
   return index == COLOR_WINDOW || index == COLOR_WINDOWTEXT || index == COLOR_HIGHLIGHT ||
          index == COLOR_GRAYTEXT;
 }
@@ -47,11 +47,11 @@ void Outline(RasterImage& image, const RECT& box, int width, Pixel pixel) {
 
 }  // namespace
 
-COLORREF HostDrawing::GetSysColor(int index) { return SystemColour(index); }
+COLORREF HostDrawing::GetSysColor(int index) { return SystemColor(index); }
 
 BrushHandle HostDrawing::GetSysColorBrush(int index) {
-  if (!KnownColour(index)) return BrushHandle{};
-  return AsBrush(Objects().SystemBrush(index, SystemColour(index)));
+  if (!KnownColor(index)) return BrushHandle{};
+  return AsBrush(Objects().SystemBrush(index, SystemColor(index)));
 }
 
 BrushHandle HostDrawing::CreateSolidBrush(COLORREF color) {

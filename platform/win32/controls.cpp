@@ -88,8 +88,6 @@ void GiveDeviceControlFont(HWND control) {
 #endif
 }
 
-void CopyRect(const ::RECT& from, pf::RECT* to) { *to = FromWinRect(from); }
-
 // A resource id (below 0x10000) or a name, as the platform takes either.
 LPCWSTR ResourceName(std::uintptr_t id) { return reinterpret_cast<LPCWSTR>(id); }
 
@@ -170,31 +168,6 @@ int Win32Controls::MoveWindow(pf::WindowHandle window, int x, int y, int width, 
 int Win32Controls::SetWindowPos(pf::WindowHandle window, pf::WindowHandle insertAfter, int x,
                                 int y, int cx, int cy, std::uint32_t flags) {
   return ::SetWindowPos(ToHwnd(window), ToHwnd(insertAfter), x, y, cx, cy, flags) ? 1 : 0;
-}
-
-int Win32Controls::GetWindowRect(pf::WindowHandle window, pf::RECT* rect) {
-  ::RECT r{};
-  if (rect == nullptr || !::GetWindowRect(ToHwnd(window), &r)) return 0;
-  CopyRect(r, rect);
-  return 1;
-}
-
-int Win32Controls::GetClientRect(pf::WindowHandle window, pf::RECT* rect) {
-  ::RECT r{};
-  if (rect == nullptr || !::GetClientRect(ToHwnd(window), &r)) return 0;
-  CopyRect(r, rect);
-  return 1;
-}
-
-// The platform's result packs the offsets and is 0 for a zero offset too:
-// success is told by the error code instead, and reported as non-zero.
-int Win32Controls::MapWindowPoints(pf::WindowHandle from, pf::WindowHandle to, pf::POINT* points,
-                                   unsigned count) {
-  if (points == nullptr) return 0;
-  ::SetLastError(ERROR_SUCCESS);
-  const int offsets = ::MapWindowPoints(ToHwnd(from), ToHwnd(to),
-                                        reinterpret_cast<::POINT*>(points), count);
-  return (offsets != 0 || ::GetLastError() == ERROR_SUCCESS) ? 1 : 0;
 }
 
 int Win32Controls::SetWindowTextW(pf::WindowHandle window, const char16_t* text) {

@@ -27,7 +27,7 @@ static_assert(pf::win32::draw_ours::Srccopy == SRCCOPY &&
                   pf::win32::draw_ours::CleartypeQuality == CLEARTYPE_QUALITY &&
                   pf::win32::draw_ours::LfFacesize == LF_FACESIZE &&
                   pf::win32::draw_ours::BitsPixel == BITSPIXEL,
-              "copy, icon, colour, font and capability constants are the platform's");
+              "copy, icon, color, font and capability constants are the platform's");
 static_assert(sizeof(pf::LOGFONTW) == sizeof(::LOGFONTW), "logical fonts of the same size");
 
 namespace pf::win32 {

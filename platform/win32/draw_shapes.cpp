@@ -1,4 +1,4 @@
-// System colours, solid brushes and pens, FillRect and Rectangle forwarded to the real GDI, the brushes and pens made here counted.
+// System colors, solid brushes and pens, FillRect and Rectangle forwarded to the real GDI, the brushes and pens made here counted.
 #include "platform/win32/win32_draw.h"
 
 static_assert(pf::win32::draw_ours::BlackPen == BLACK_PEN &&

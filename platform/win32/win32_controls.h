@@ -40,10 +40,6 @@ class Win32Controls : public pf::ControlsService {
                  int repaint) override;
   int SetWindowPos(pf::WindowHandle window, pf::WindowHandle insertAfter, int x, int y, int cx,
                    int cy, std::uint32_t flags) override;
-  int GetWindowRect(pf::WindowHandle window, pf::RECT* rect) override;
-  int GetClientRect(pf::WindowHandle window, pf::RECT* rect) override;
-  int MapWindowPoints(pf::WindowHandle from, pf::WindowHandle to, pf::POINT* points,
-                      unsigned count) override;
   int SetWindowTextW(pf::WindowHandle window, const char16_t* text) override;
   int GetWindowTextW(pf::WindowHandle window, char16_t* buffer, int capacity) override;
   pf::WindowHandle GetDlgItem(pf::WindowHandle parent, int id) override;

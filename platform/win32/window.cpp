@@ -55,6 +55,31 @@ class Win32Windows : public pf::WindowService {
 
   int ReleaseCapture() override { return ::ReleaseCapture() ? 1 : 0; }
 
+  int GetWindowRect(pf::WindowHandle window, pf::RECT* rect) override {
+    ::RECT r{};
+    if (rect == nullptr || !::GetWindowRect(ToHwnd(window), &r)) return 0;
+    *rect = FromWinRect(r);
+    return 1;
+  }
+
+  int GetClientRect(pf::WindowHandle window, pf::RECT* rect) override {
+    ::RECT r{};
+    if (rect == nullptr || !::GetClientRect(ToHwnd(window), &r)) return 0;
+    *rect = FromWinRect(r);
+    return 1;
+  }
+
+  // The platform's result packs the offsets and is 0 for a zero offset too:
+  // success is told by the error code instead, and reported as non-zero.
+  int MapWindowPoints(pf::WindowHandle from, pf::WindowHandle to, pf::POINT* points,
+                      unsigned count) override {
+    if (points == nullptr) return 0;
+    ::SetLastError(ERROR_SUCCESS);
+    const int offsets = ::MapWindowPoints(ToHwnd(from), ToHwnd(to),
+                                          reinterpret_cast<::POINT*>(points), count);
+    return (offsets != 0 || ::GetLastError() == ERROR_SUCCESS) ? 1 : 0;
+  }
+
   pf::WindowHandle GetParent(pf::WindowHandle window) override {
     return FromHwnd(::GetParent(ToHwnd(window)));
   }

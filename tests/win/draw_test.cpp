@@ -13,7 +13,7 @@ using ostrel::testing::kOfflineText;
 using ostrel::testing::kTahomaExtents;
 using ostrel::testing::TahomaExtent;
 
-// A 3 × 2 PNG: magenta (the key colour) at the top left and right, green
+// A 3 × 2 PNG: magenta (the key color) at the top left and right, green
 // between them; red, blue and white below.
 constexpr unsigned char kTinyPng[] = {
     0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A, 0x00, 0x00, 0x00, 0x0D, 0x49, 0x48, 0x44,
@@ -96,7 +96,7 @@ TEST_F(Win32DrawTest, StockSystemFontStandInHasNoFixedWidth) {
             static_cast<int>(sizeof system)) << "the stock font survives a DeleteObject";
 }
 
-TEST_F(Win32DrawTest, PngLoadsIntoA32BitBitmapAndCopiesWithoutItsKeyColour) {
+TEST_F(Win32DrawTest, PngLoadsIntoA32BitBitmapAndCopiesWithoutItsKeyColor) {
   wchar_t folder[MAX_PATH];
   ::GetTempPathW(MAX_PATH, folder);
   std::wstring file = std::wstring(folder) + L"ostrel-draw-test.png";

@@ -101,10 +101,10 @@ Value SoftKeys(pf::WindowHandle main) {
 
 void AddSwatch(Value& view) {
   pf::RECT rect;
-  pf::COLORREF colour = 0;
-  if (!cfg::SwatchShown(&rect, &colour)) return;
+  pf::COLORREF color = 0;
+  if (!cfg::SwatchShown(&rect, &color)) return;
   char text[16];
-  std::snprintf(text, sizeof(text), "0x%08X", static_cast<unsigned>(colour));
+  std::snprintf(text, sizeof(text), "0x%08X", static_cast<unsigned>(color));
   view["swatch"] = Value::object();
   view["swatch"]["colour"] = text;
   view["swatch"]["rect"] = Rect(rect);

@@ -26,7 +26,7 @@ Value Font(const FontSpec& font) {
 Value FieldJson(const Field& field, void* record) {
   switch (field.Type) {
     case FieldType::Number: return NumberField(field, record);
-    case FieldType::Colour: return ColourField(field, record);
+    case FieldType::Color: return ColorField(field, record);
     case FieldType::Text: return pf::ToUtf8(TextField(field, record));
     case FieldType::Font: return Font(FontField(field, record));
   }

@@ -1,9 +1,10 @@
-// The preview's Today window: the item's parent, answering its colour and watermark requests.
+// The preview's Today window: the item's parent, answering its color and watermark requests.
 #include "tools/preview/today_shell.h"
 
 #include <algorithm>
 
 #include "platform/controls.h"
+#include "platform/window.h"
 #include "platform/draw.h"
 #include "platform/text.h"
 #include "platform/today.h"

@@ -1,4 +1,4 @@
-// The preview's Today window: the item's parent, answering its colour and watermark requests.
+// The preview's Today window: the item's parent, answering its color and watermark requests.
 #pragma once
 
 #include <string>
@@ -7,7 +7,7 @@
 
 namespace ostrel::preview {
 
-// The selection colour the shell reports, and its background without a watermark picture.
+// The selection color the shell reports, and its background without a watermark picture.
 constexpr pf::COLORREF kShellHighlight = pf::RGB(0x31, 0x6A, 0xC5);
 constexpr pf::COLORREF kShellBackground = pf::RGB(0x12, 0x1A, 0x2A);
 

@@ -59,11 +59,11 @@ void Release(T*& p) {
 
 }  // namespace
 
-int Picture::Count(const RECT& r, COLORREF colour) const {
+int Picture::Count(const RECT& r, COLORREF color) const {
   int n = 0;
   for (int y = std::max(0L, r.top); y < std::min<LONG>(height, r.bottom); ++y) {
     for (int x = std::max(0L, r.left); x < std::min<LONG>(width, r.right); ++x) {
-      if (At(x, y) == colour) ++n;
+      if (At(x, y) == color) ++n;
     }
   }
   return n;

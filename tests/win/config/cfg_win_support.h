@@ -72,8 +72,8 @@ struct Picture {
   int height = 0;
   std::vector<COLORREF> pixels;
   COLORREF At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
-  // Pixels of exactly `colour` in [r.left, r.right) x [r.top, r.bottom).
-  int Count(const RECT& r, COLORREF colour) const;
+  // Pixels of exactly `color` in [r.left, r.right) x [r.top, r.bottom).
+  int Count(const RECT& r, COLORREF color) const;
 };
 bool SavePng(const Picture& picture, const std::wstring& path);
 

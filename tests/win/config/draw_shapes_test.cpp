@@ -1,4 +1,4 @@
-// The Win32 drawing layer's system colours, brushes, pens, FillRect and Rectangle on real GDI, and its count of the brushes and pens it made.
+// The Win32 drawing layer's system colors, brushes, pens, FillRect and Rectangle on real GDI, and its count of the brushes and pens it made.
 #include "platform/win32/win32.h"
 
 #include <gtest/gtest.h>

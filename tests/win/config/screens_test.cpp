@@ -1,4 +1,4 @@
-// A tour of the settings program on the screen: each tab and each kind of editor captured to the test's output folder, with the title colour, the separator, the help text and the colour swatch checked in the captures.
+// A tour of the settings program on the screen: each tab and each kind of editor captured to the test's output folder, with the title color, the separator, the help text and the color swatch checked in the captures.
 #include "tests/win/config/cfg_win_support.h"
 
 #include <memory>
@@ -20,12 +20,12 @@ class Screens : public ProgramTest {
     ProgramTest::TearDown();
   }
   void Open(Control list, const std::wstring& caption) { ProgramTest::Open(*window, list, caption); }
-  // Pixels of a colour inside a rectangle of the client area in a capture.
-  int ColourIn(const Picture& picture, const RECT& client, COLORREF colour) const {
-    return picture.Count(window->InPicture(picture, client), colour);
+  // Pixels of a color inside a rectangle of the client area in a capture.
+  int ColorIn(const Picture& picture, const RECT& client, COLORREF color) const {
+    return picture.Count(window->InPicture(picture, client), color);
   }
-  int ColourIn(const Picture& picture, Control c, COLORREF colour) const {
-    return ColourIn(picture, window->Place(c), colour);
+  int ColorIn(const Picture& picture, Control c, COLORREF color) const {
+    return ColorIn(picture, window->Place(c), color);
   }
 
   Process process;
@@ -37,12 +37,12 @@ TEST_F(Screens, EveryTabAndEveryEditorKindIsCapturedAsItShows) {
   const COLORREF text = ::GetSysColor(COLOR_WINDOWTEXT);
 
   Picture general = w.Grab(L"tab-general");
-  EXPECT_GT(ColourIn(general, TitleLabel, ::GetSysColor(COLOR_HIGHLIGHT)), 20)
-      << "the title line is written in the highlight colour";
+  EXPECT_GT(ColorIn(general, TitleLabel, ::GetSysColor(COLOR_HIGHLIGHT)), 20)
+      << "the title line is written in the highlight color";
   RECT client{};
   ::GetClientRect(w.Main(), &client);
   const RECT separator{0, S(23), client.right, S(24)};
-  EXPECT_EQ(ColourIn(general, separator, text), client.right * S(1))
+  EXPECT_EQ(ColorIn(general, separator, text), client.right * S(1))
       << "the separator runs under the title across the whole width";
 
   w.TapTab(1);
@@ -71,10 +71,10 @@ TEST_F(Screens, EveryTabAndEveryEditorKindIsCapturedAsItShows) {
   w.Type(BlueEdit, L"0");
   Picture font = w.Grab(L"editor-font");
   const RECT fontSwatch{S(50), S(105), S(70), S(125)};
-  EXPECT_GE(ColourIn(font, fontSwatch, RGB(255, 0, 0)), (S(20) - 4 * S(1)) * (S(20) - 4 * S(1)))
-      << "the swatch shows the typed colour inside its frame";
-  EXPECT_GE(ColourIn(font, fontSwatch, text), 4 * (S(20) - S(1)) * S(1) - 4 * S(1))
-      << "and its frame in the text colour";
+  EXPECT_GE(ColorIn(font, fontSwatch, RGB(255, 0, 0)), (S(20) - 4 * S(1)) * (S(20) - 4 * S(1)))
+      << "the swatch shows the typed color inside its frame";
+  EXPECT_GE(ColorIn(font, fontSwatch, text), 4 * (S(20) - S(1)) * S(1) - 4 * S(1))
+      << "and its frame in the text color";
   w.Cancel();
 
   Open(TimeList, L"Формат времени");
@@ -82,7 +82,7 @@ TEST_F(Screens, EveryTabAndEveryEditorKindIsCapturedAsItShows) {
   EXPECT_EQ(w.ComboCount(ChoiceCombo), 4);
   EXPECT_EQ(Utf8(w.Text(HelpLabel)).rfind("H\t Часы (0-24)", 0), 0u);
   Picture choice = w.Grab(L"editor-choice");
-  EXPECT_GT(ColourIn(choice, HelpLabel, ::GetSysColor(COLOR_GRAYTEXT)), 20)
+  EXPECT_GT(ColorIn(choice, HelpLabel, ::GetSysColor(COLOR_GRAYTEXT)), 20)
       << "the help text is greyed";
   w.Cancel();
 
@@ -109,9 +109,9 @@ TEST_F(Screens, EveryTabAndEveryEditorKindIsCapturedAsItShows) {
   ASSERT_TRUE(w.Visible(RedEdit) && !w.Visible(FaceCombo));
   const COLORREF saturday = RGB(_wtoi(w.Text(RedEdit).c_str()), _wtoi(w.Text(GreenEdit).c_str()),
                                 _wtoi(w.Text(BlueEdit).c_str()));
-  Picture colour = w.Grab(L"editor-colour");
-  const RECT colourSwatch{S(50), S(55), S(70), S(75)};
-  EXPECT_GE(ColourIn(colour, colourSwatch, saturday), (S(20) - 4 * S(1)) * (S(20) - 4 * S(1)));
+  Picture color = w.Grab(L"editor-colour");
+  const RECT colorSwatch{S(50), S(55), S(70), S(75)};
+  EXPECT_GE(ColorIn(color, colorSwatch, saturday), (S(20) - 4 * S(1)) * (S(20) - 4 * S(1)));
   w.Cancel();
   w.Cancel();
 
@@ -120,7 +120,7 @@ TEST_F(Screens, EveryTabAndEveryEditorKindIsCapturedAsItShows) {
   ASSERT_TRUE(w.Visible(FormatEdit) && w.Visible(HelpLabel));
   EXPECT_EQ(Utf8(w.Text(HelpLabel)).rfind("если пусто - системный формат\n", 0), 0u);
   Picture format = w.Grab(L"editor-format");
-  EXPECT_GT(ColourIn(format, HelpLabel, ::GetSysColor(COLOR_GRAYTEXT)), 50);
+  EXPECT_GT(ColorIn(format, HelpLabel, ::GetSysColor(COLOR_GRAYTEXT)), 50);
   w.Cancel();
   Open(DateList, L"Высота даты");
   ASSERT_TRUE(w.Visible(LeftEdit) && w.Visible(LeftSpin) && !w.Visible(LeftLabel));

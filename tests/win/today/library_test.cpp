@@ -10,7 +10,7 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 using InitializeProc = HWND(WINAPI*)(pf::TODAYLISTITEM*, HWND);
 
-// A Today window of the test's own: the highlight colour and a plain watermark.
+// A Today window of the test's own: the highlight color and a plain watermark.
 LRESULT CALLBACK ShellProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == pf::TODAYM_GETCOLOR && wParam == pf::TODAYCOLOR_HIGHLIGHT) return kHighlight;
   if (message == pf::TODAYM_DRAWWATERMARK) {
@@ -195,10 +195,10 @@ TEST_F(Library, TheItemAnswersTheShellThroughItsExports) {
   HGDIOBJ old = ::SelectObject(frame, bitmap);
   ::SendMessageW(item, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(frame), PRF_CLIENT);
   EXPECT_EQ(::GetPixel(frame, 2, height - 1), kWatermark) << "the shell's watermark in the margin";
-  EXPECT_GT(CountColour(frame, ::RECT{0, 0, 240, height}, kWhite), 20) << "white texts";
+  EXPECT_GT(CountColor(frame, ::RECT{0, 0, 240, height}, kWhite), 20) << "white texts";
   EXPECT_EQ(::SendMessageW(item, pf::WM_TODAYCUSTOM_RECEIVEDSELECTION, 0, 0), 1);
   ::SendMessageW(item, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(frame), PRF_CLIENT);
-  EXPECT_EQ(::GetPixel(frame, 2, height - 1), kHighlight) << "selected: the highlight colour";
+  EXPECT_EQ(::GetPixel(frame, 2, height - 1), kHighlight) << "selected: the highlight color";
   EXPECT_EQ(::SendMessageW(item, pf::WM_TODAYCUSTOM_LOSTSELECTION, 0, 0), 1);
   ::SelectObject(frame, old);
   ::DeleteObject(bitmap);

@@ -1,7 +1,7 @@
 # The installed "ostrel.reg": its lines for an ASCII folder, and the UTF-16LE
 # hex form of a folder with other characters, checked against iconv.
 #
-#   cmake -DRES=res-folder -DWORK=scratch-folder -P reg_file_test.cmake
+#   cmake -DRES=programs/ostrel -DWORK=scratch-folder -P reg_file_test.cmake
 include("${RES}/today_item_reg.cmake")
 set(failures "")
 

@@ -314,11 +314,11 @@ int ChannelDistance(COLORREF a, COLORREF b) {
   return most;
 }
 
-int CountColour(HDC surface, const RECT& area, COLORREF colour) {
+int CountColor(HDC surface, const RECT& area, COLORREF color) {
   int count = 0;
   for (int y = area.top; y < area.bottom; ++y) {
     for (int x = area.left; x < area.right; ++x) {
-      if (::GetPixel(surface, x, y) == colour) ++count;
+      if (::GetPixel(surface, x, y) == color) ++count;
     }
   }
   return count;

@@ -82,9 +82,9 @@ struct Picture {
   COLORREF At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
 };
 bool LoadPicture(const std::wstring& path, Picture* picture);
-// Largest difference of one colour channel.
+// Largest difference of one color channel.
 int ChannelDistance(COLORREF a, COLORREF b);
-// Pixels of exactly `colour` inside [left, right) x [top, bottom) of a surface.
-int CountColour(HDC surface, const RECT& area, COLORREF colour);
+// Pixels of exactly `color` inside [left, right) x [top, bottom) of a surface.
+int CountColor(HDC surface, const RECT& area, COLORREF color);
 
 }  // namespace ostrel::todaytest

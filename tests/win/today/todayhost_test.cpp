@@ -80,7 +80,7 @@ TEST_F(TodayHost, TheInstalledItemShowsAtThePreviewsHeightWithItsClockOnTheWater
   for (int y = item.y + clock[1]; y < item.y + clock[3]; ++y) {
     for (int x = clock[0]; x < clock[2]; ++x) lit += picture.At(x, y) == static_cast<COLORREF>(clock[4]);
   }
-  EXPECT_GT(lit, 20 * ScreenDpi() / 96) << "pixels of the clock's colour in the clock's box";
+  EXPECT_GT(lit, 20 * ScreenDpi() / 96) << "pixels of the clock's color in the clock's box";
   // The left margin holds nothing but the watermark: the host's picture
   // runs through the item without a seam, down to the host's own rows.
   for (int y = item.y + 1; y <= item.y + item.height; ++y) {

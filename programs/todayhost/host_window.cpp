@@ -1,5 +1,5 @@
 // The Today-shell stand-in's window procedure: paint, the item protocol, keys, rebuilds.
-#include "hosts/todayhost/todayhost.h"
+#include "programs/todayhost/todayhost.h"
 
 namespace todayhost {
 

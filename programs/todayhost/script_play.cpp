@@ -1,5 +1,5 @@
 // Plays a script on the first item: pen events posted as real mouse messages, keys to the shell, menus driven by their keys, shell queries and options.
-#include "hosts/todayhost/todayhost.h"
+#include "programs/todayhost/todayhost.h"
 
 namespace todayhost {
 

@@ -1,5 +1,5 @@
 // The shell stand-in's own picture: a vertical gradient and a title band.
-#include "hosts/todayhost/todayhost.h"
+#include "programs/todayhost/todayhost.h"
 
 namespace todayhost {
 
@@ -16,9 +16,9 @@ COLORREF GradientAt(int y, int height) {
              Mix(GetBValue(kTop), GetBValue(kBottom), y, height));
 }
 
-void FillRow(HDC dc, int left, int right, int y, COLORREF colour) {
+void FillRow(HDC dc, int left, int right, int y, COLORREF color) {
   RECT row{left, y, right, y + 1};
-  COLORREF old = SetBkColor(dc, colour);
+  COLORREF old = SetBkColor(dc, color);
   ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &row, nullptr, 0, nullptr);
   SetBkColor(dc, old);
 }

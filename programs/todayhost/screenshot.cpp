@@ -1,5 +1,5 @@
 // A picture of the host window with its items, written as PNG through WIC.
-#include "hosts/todayhost/todayhost.h"
+#include "programs/todayhost/todayhost.h"
 
 #include <wincodec.h>
 

@@ -3,7 +3,7 @@
 #include <map>
 #include <sstream>
 
-#include "hosts/todayhost/todayhost.h"
+#include "programs/todayhost/todayhost.h"
 
 namespace todayhost {
 

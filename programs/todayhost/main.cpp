@@ -3,7 +3,7 @@
 #include <cwchar>
 #include <string>
 
-#include "hosts/todayhost/todayhost.h"
+#include "programs/todayhost/todayhost.h"
 
 #include <objbase.h>
 #include <shellapi.h>

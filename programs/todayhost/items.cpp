@@ -1,7 +1,7 @@
 // Today items: read from the registry, loaded, created, sized by their height and rebuilt.
 #include <algorithm>
 
-#include "hosts/todayhost/todayhost.h"
+#include "programs/todayhost/todayhost.h"
 
 namespace todayhost {
 
