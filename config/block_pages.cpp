@@ -12,21 +12,23 @@ namespace {
 enum ColumnRule { HalfLessFour, Half, FourTenths };
 
 // The settings program's side of each block kind: the list that holds its
-// page's rows, its column widths, and what else its page fills when opened.
+// page's rows, its column widths, the button that opens a row, and what else
+// its page fills when opened.
 struct BlockPage {
   Control list;
   ColumnRule columns;
+  Control edit;
   void (*Opened)();
 };
 
 // By OpenBlock (kind - 1).
 const BlockPage kPages[BlockCount] = {
-    {WirelessList, HalfLessFour, nullptr},
-    {TimeList, HalfLessFour, nullptr},
-    {DateList, HalfLessFour, nullptr},
-    {CalendarList, Half, nullptr},
-    {LauncherPropsList, FourTenths, LoadWorkingLaunchers},  // and the list of programs
-    {SysInfoList, Half, nullptr},
+    {WirelessList, HalfLessFour, EditButton, nullptr},
+    {TimeList, HalfLessFour, EditButton, nullptr},
+    {DateList, HalfLessFour, EditButton, nullptr},
+    {CalendarList, Half, EditButton, nullptr},
+    {LauncherPropsList, FourTenths, PropsEditButton, LoadWorkingLaunchers},  // and the list of programs
+    {SysInfoList, Half, EditButton, nullptr},
 };
 
 RowTable RowsOf(int openBlock) { return RowTable{{&kBlockSettings[openBlock].Settings, nullptr}, 1}; }
@@ -62,6 +64,16 @@ void FillBlockLists(const Frame& frame) {
 WindowHandle BlockListOf(int openBlock) {
   const BlockPage* page = PageOf(openBlock);
   return page ? Ctl(page->list) : WindowHandle{};
+}
+
+bool BlockListButton(WindowHandle list, Control* button) {
+  for (const BlockPage& page : kPages) {
+    if (Ctl(page.list) == list) {
+      *button = page.edit;
+      return true;
+    }
+  }
+  return false;
 }
 
 void RefreshBlockPage(int kind) {

@@ -1,5 +1,4 @@
 // The main window's procedure: creation, resize, the controls' notifications and commands, close and destroy.
-#include <initializer_list>
 
 #include "config/control_kit.h"
 #include "config/pages.h"
@@ -15,11 +14,18 @@ namespace {
 constexpr std::uint32_t kMenuBarTemplate = 102;
 constexpr const char16_t* kSipClass = u"SIPPREF";
 
-bool IsOneOf(WindowHandle window, std::initializer_list<Control> controls) {
-  for (Control c : controls) {
-    if (Ctl(c) == window) return true;
+// The button that acts on the selected row of a list of rows: the General
+// list's and each block page's edit button, the file browser's Open.
+bool RowButtonOf(WindowHandle list, Control* button) {
+  if (list == Ctl(GeneralList)) {
+    *button = EditButton;
+    return true;
   }
-  return false;
+  if (list == Ctl(FileList)) {
+    *button = OpenButton;
+    return true;
+  }
+  return BlockListButton(list, button);
 }
 
 void CreateMenuBar(WindowHandle window) {
@@ -83,33 +89,21 @@ void OnListChanged(WindowHandle list, const NMLISTVIEW& change) {
   // Each row added would otherwise look for the selection in the whole
   // list; the refill sets the buttons once, at its end.
   if (list == State().FillingList) return;
-  bool selected = SelectedRow(list) >= 0;
-  if (IsOneOf(list, {GeneralList, WirelessList, TimeList, DateList, CalendarList, SysInfoList})) {
-    EnableWindow(Ctl(EditButton), selected);
-  } else if (list == Ctl(LauncherPropsList)) {
-    EnableWindow(Ctl(PropsEditButton), selected);
-  } else if (list == Ctl(FileList)) {
-    EnableWindow(Ctl(OpenButton), selected);
-  } else if (list == Ctl(LauncherList)) {
+  Control button;
+  if (list == Ctl(LauncherList)) {
     UpdateLauncherButtons();
   } else if (list == Ctl(PagesList)) {
     OnPagesListChanged(change);
+  } else if (RowButtonOf(list, &button)) {
+    EnableWindow(Ctl(button), SelectedRow(list) >= 0);
   }
 }
 
 // A double tap on a row acts as its list's button.
 void OnListDoubleTap(WindowHandle window, WindowHandle list) {
-  Control button;
-  if (IsOneOf(list, {GeneralList, PagesList, WirelessList, TimeList, DateList, CalendarList,
-                     SysInfoList, LauncherList})) {
-    button = EditButton;
-  } else if (list == Ctl(LauncherPropsList)) {
-    button = PropsEditButton;
-  } else if (list == Ctl(FileList)) {
-    button = OpenButton;
-  } else {
-    return;
-  }
+  // The Pages list and the launcher's list of programs open with Edit too.
+  Control button = EditButton;
+  if (list != Ctl(PagesList) && list != Ctl(LauncherList) && !RowButtonOf(list, &button)) return;
   if (SelectedRow(list) < 0) return;
   SendMessageW(window, WM_COMMAND, MAKEWPARAM(ControlId(button), BN_CLICKED),
                static_cast<LPARAM>(Ctl(button)));

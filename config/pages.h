@@ -26,6 +26,8 @@ void FillBlockLists(const Frame& frame);
 // The settings list of a block page (OpenBlock 0..5); the Launcher's is its
 // properties list.
 pf::WindowHandle BlockListOf(int openBlock);
+// The button that opens the selected row when `list` is a block page's list.
+bool BlockListButton(pf::WindowHandle list, Control* button);
 void RefreshBlockPage(int kind);
 void OpenBlockRow(pf::WindowHandle list);
 void ApplyBlockRow();

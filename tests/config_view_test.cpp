@@ -1,4 +1,5 @@
 // The settings program's start-up, first view, tabs, layout at two densities, relayout, single instance and taps on hidden or disabled controls.
+#include "settings/blocks.h"
 #include "tests/config_test_support.h"
 
 namespace ostrel::testing {
@@ -42,6 +43,37 @@ TEST_F(ConfigTest, SelectingARowEnablesEditAndTheWindowSitsAboveTheMenuBar) {
   EXPECT_TRUE(Select("GeneralList", 1));
   EXPECT_TRUE(Enabled("EditButton"));
   EXPECT_FALSE(Enabled("UpButton"));
+}
+
+// Every list of rows: a selected row enables the list's own button, and a
+// double tap does what that button does (an editor opens or a toggle flips).
+TEST_F(ConfigTest, EachBlockPageListEnablesItsButtonAndOpensOnADoubleTap) {
+  struct PageList {
+    const char* list;
+    const char* button;
+  };
+  // By block kind - 1; the Launcher page's settings sit in its properties list.
+  const PageList kLists[BlockCount] = {
+      {"WirelessList", "EditButton"}, {"TimeList", "EditButton"},
+      {"DateList", "EditButton"},     {"CalendarList", "EditButton"},
+      {"LauncherPropsList", "PropsEditButton"}, {"SysInfoList", "EditButton"},
+  };
+  Start();
+  for (int block = 0; block < BlockCount; ++block) {
+    const PageList& page = kLists[block];
+    SCOPED_TRACE(page.list);
+    OpenPage(kBlockSettings[block].PageName);
+    ASSERT_TRUE(Visible(page.list));
+    ASSERT_TRUE(Select(page.list, 0));
+    EXPECT_TRUE(Enabled(page.button));
+    const std::u16string before = Value(page.list, 0);
+    ASSERT_TRUE(DoubleTap(page.list, 0));
+    EXPECT_TRUE(View().OpenEditor >= 0 || Value(page.list, 0) != before)
+        << "a double tap acts as " << page.button;
+    if (View().OpenEditor >= 0) Cancel();  // the editor
+    Cancel();                              // the page
+    ASSERT_TRUE(Visible("PagesList"));
+  }
 }
 
 TEST_F(ConfigTest, TabsShowTheirControlsAndTitles) {
