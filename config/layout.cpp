@@ -36,68 +36,83 @@ static_assert(kSpinStyle == 0x400000A6 && kComboStyle == 0x40010003, "spin and c
 static_assert(kCheckStyle == 0x40010003 && kTabStyle == 0x52000002, "check and tab styles");
 
 struct ControlDef {
+  Control id;
   const char* name;
   const char16_t* cls;
   std::uint32_t style;
   const char16_t* text;
 };
 
-const ControlDef kControls[ControlCount] = {
-    {"TitleLabel", WC_STATIC, WS_CHILD | WS_VISIBLE, u"Ostrel: Настройки"},
-    {"TabStrip", WC_TABCONTROL, kTabStyle, u""},
-    {"GeneralList", WC_LISTVIEW, kListStyle | WS_VISIBLE, u""},
-    {"PagesList", WC_LISTVIEW, kListStyle, u""},
-    {"AboutNameLabel", WC_STATIC, kHiddenStatic, u"Ostrel v1.3.8"},
-    {"AboutYearsLabel", WC_STATIC, kHiddenStatic, nullptr},
-    {"AboutWebLabel", WC_STATIC, kHiddenStatic, nullptr},
-    {"AboutIcon", WC_STATIC, kHiddenStatic | SS_ICON, u""},
-    {"WirelessList", WC_LISTVIEW, kListStyle, u""},
-    {"TimeList", WC_LISTVIEW, kListStyle, u""},
-    {"DateList", WC_LISTVIEW, kListStyle, u""},
-    {"CalendarList", WC_LISTVIEW, kListStyle, u""},
-    {"LauncherList", WC_LISTVIEW, kSharedListStyle, u""},
-    {"LauncherPropsList", WC_LISTVIEW, kListStyle, u""},
-    {"SysInfoList", WC_LISTVIEW, kListStyle, u""},
-    {"AddButton", WC_BUTTON, kButtonStyle, u"+"},
-    {"EditButton", WC_BUTTON, kButtonStyle, u"..."},
-    {"RemoveButton", WC_BUTTON, kButtonStyle, u"\u2013"},
-    {"DownButton", WC_BUTTON, kButtonStyle, u"Вниз"},
-    {"UpButton", WC_BUTTON, kButtonStyle, u"Вверх"},
-    {"PropsEditButton", WC_BUTTON, kHiddenButtonStyle, u"..."},
-    {"EditorCaption", WC_STATIC, kHiddenStatic, u""},
-    {"FormatEdit", WC_EDIT, kEditStyle, u""},
-    {"HelpLabel", WC_STATIC, kHiddenStatic, u""},
-    {"ChoiceCombo", WC_COMBOBOX, kComboStyle, u""},
-    {"FontLabel", WC_STATIC, kHiddenStatic, u"Шрифт"},
-    {"FaceCombo", WC_COMBOBOX, kComboStyle, u""},
-    {"SizeEdit", WC_EDIT, kNumberEditStyle, u"8"},
-    {"SizeSpin", UPDOWN_CLASS, kSpinStyle, u""},
-    {"BoldCheck", WC_BUTTON, kCheckStyle, u"Жирный"},
-    {"ClearTypeCheck", WC_BUTTON, kCheckStyle, u"ClearType"},
-    {"ColourLabel", WC_STATIC, kHiddenStatic, u"Цвет"},
-    {"RedEdit", WC_EDIT, kNumberEditStyle, u""},
-    {"RedSpin", UPDOWN_CLASS, kSpinStyle, u""},
-    {"GreenEdit", WC_EDIT, kNumberEditStyle, u""},
-    {"GreenSpin", UPDOWN_CLASS, kSpinStyle, u""},
-    {"BlueEdit", WC_EDIT, kNumberEditStyle, u""},
-    {"BlueSpin", UPDOWN_CLASS, kSpinStyle, u""},
-    {"PathEdit", WC_EDIT, kEditStyle, u""},
-    {"OpenButton", WC_BUTTON, kHiddenButtonStyle, u"..."},
-    {"FolderLabel", WC_STATIC, kHiddenStatic | SS_LEFTNOWORDWRAP, u""},
-    {"FileList", WC_LISTVIEW, kSharedListStyle, u""},
-    {"LeftLabel", WC_STATIC, kHiddenStatic, u"Слева"},
-    {"LeftEdit", WC_EDIT, kNumberEditStyle, u""},
-    {"LeftSpin", UPDOWN_CLASS, kSpinStyle, u""},
-    {"TopLabel", WC_STATIC, kHiddenStatic, u"Сверху"},
-    {"TopEdit", WC_EDIT, kNumberEditStyle, u""},
-    {"TopSpin", UPDOWN_CLASS, kSpinStyle, u""},
-    {"RightLabel", WC_STATIC, kHiddenStatic, u"Справа"},
-    {"RightEdit", WC_EDIT, kNumberEditStyle, u""},
-    {"RightSpin", UPDOWN_CLASS, kSpinStyle, u""},
-    {"BottomLabel", WC_STATIC, kHiddenStatic, u"Снизу"},
-    {"BottomEdit", WC_EDIT, kNumberEditStyle, u""},
-    {"BottomSpin", UPDOWN_CLASS, kSpinStyle, u""},
+// Each row names its control once: the enumerator and its name as text.
+#define CONTROL(id) id, #id
+
+constexpr ControlDef kControls[ControlCount] = {
+    {CONTROL(TitleLabel), WC_STATIC, WS_CHILD | WS_VISIBLE, u"Ostrel: Настройки"},
+    {CONTROL(TabStrip), WC_TABCONTROL, kTabStyle, u""},
+    {CONTROL(GeneralList), WC_LISTVIEW, kListStyle | WS_VISIBLE, u""},
+    {CONTROL(PagesList), WC_LISTVIEW, kListStyle, u""},
+    {CONTROL(AboutNameLabel), WC_STATIC, kHiddenStatic, u"Ostrel v1.3.8"},
+    {CONTROL(AboutYearsLabel), WC_STATIC, kHiddenStatic, nullptr},
+    {CONTROL(AboutWebLabel), WC_STATIC, kHiddenStatic, nullptr},
+    {CONTROL(AboutIcon), WC_STATIC, kHiddenStatic | SS_ICON, u""},
+    {CONTROL(WirelessList), WC_LISTVIEW, kListStyle, u""},
+    {CONTROL(TimeList), WC_LISTVIEW, kListStyle, u""},
+    {CONTROL(DateList), WC_LISTVIEW, kListStyle, u""},
+    {CONTROL(CalendarList), WC_LISTVIEW, kListStyle, u""},
+    {CONTROL(LauncherList), WC_LISTVIEW, kSharedListStyle, u""},
+    {CONTROL(LauncherPropsList), WC_LISTVIEW, kListStyle, u""},
+    {CONTROL(SysInfoList), WC_LISTVIEW, kListStyle, u""},
+    {CONTROL(AddButton), WC_BUTTON, kButtonStyle, u"+"},
+    {CONTROL(EditButton), WC_BUTTON, kButtonStyle, u"..."},
+    {CONTROL(RemoveButton), WC_BUTTON, kButtonStyle, u"\u2013"},
+    {CONTROL(DownButton), WC_BUTTON, kButtonStyle, u"Вниз"},
+    {CONTROL(UpButton), WC_BUTTON, kButtonStyle, u"Вверх"},
+    {CONTROL(PropsEditButton), WC_BUTTON, kHiddenButtonStyle, u"..."},
+    {CONTROL(EditorCaption), WC_STATIC, kHiddenStatic, u""},
+    {CONTROL(FormatEdit), WC_EDIT, kEditStyle, u""},
+    {CONTROL(HelpLabel), WC_STATIC, kHiddenStatic, u""},
+    {CONTROL(ChoiceCombo), WC_COMBOBOX, kComboStyle, u""},
+    {CONTROL(FontLabel), WC_STATIC, kHiddenStatic, u"Шрифт"},
+    {CONTROL(FaceCombo), WC_COMBOBOX, kComboStyle, u""},
+    {CONTROL(SizeEdit), WC_EDIT, kNumberEditStyle, u"8"},
+    {CONTROL(SizeSpin), UPDOWN_CLASS, kSpinStyle, u""},
+    {CONTROL(BoldCheck), WC_BUTTON, kCheckStyle, u"Жирный"},
+    {CONTROL(ClearTypeCheck), WC_BUTTON, kCheckStyle, u"ClearType"},
+    {CONTROL(ColourLabel), WC_STATIC, kHiddenStatic, u"Цвет"},
+    {CONTROL(RedEdit), WC_EDIT, kNumberEditStyle, u""},
+    {CONTROL(RedSpin), UPDOWN_CLASS, kSpinStyle, u""},
+    {CONTROL(GreenEdit), WC_EDIT, kNumberEditStyle, u""},
+    {CONTROL(GreenSpin), UPDOWN_CLASS, kSpinStyle, u""},
+    {CONTROL(BlueEdit), WC_EDIT, kNumberEditStyle, u""},
+    {CONTROL(BlueSpin), UPDOWN_CLASS, kSpinStyle, u""},
+    {CONTROL(PathEdit), WC_EDIT, kEditStyle, u""},
+    {CONTROL(OpenButton), WC_BUTTON, kHiddenButtonStyle, u"..."},
+    {CONTROL(FolderLabel), WC_STATIC, kHiddenStatic | SS_LEFTNOWORDWRAP, u""},
+    {CONTROL(FileList), WC_LISTVIEW, kSharedListStyle, u""},
+    {CONTROL(LeftLabel), WC_STATIC, kHiddenStatic, u"Слева"},
+    {CONTROL(LeftEdit), WC_EDIT, kNumberEditStyle, u""},
+    {CONTROL(LeftSpin), UPDOWN_CLASS, kSpinStyle, u""},
+    {CONTROL(TopLabel), WC_STATIC, kHiddenStatic, u"Сверху"},
+    {CONTROL(TopEdit), WC_EDIT, kNumberEditStyle, u""},
+    {CONTROL(TopSpin), UPDOWN_CLASS, kSpinStyle, u""},
+    {CONTROL(RightLabel), WC_STATIC, kHiddenStatic, u"Справа"},
+    {CONTROL(RightEdit), WC_EDIT, kNumberEditStyle, u""},
+    {CONTROL(RightSpin), UPDOWN_CLASS, kSpinStyle, u""},
+    {CONTROL(BottomLabel), WC_STATIC, kHiddenStatic, u"Снизу"},
+    {CONTROL(BottomEdit), WC_EDIT, kNumberEditStyle, u""},
+    {CONTROL(BottomSpin), UPDOWN_CLASS, kSpinStyle, u""},
 };
+
+#undef CONTROL
+
+// Rows are looked up by the enumerator's value.
+constexpr bool RowsInEnumerationOrder() {
+  for (int i = 0; i < ControlCount; ++i) {
+    if (kControls[i].id != i) return false;
+  }
+  return true;
+}
+static_assert(RowsInEnumerationOrder(), "kControls lists the controls in the order of enum Control");
 
 struct Place {
   int x, y, w, h;
