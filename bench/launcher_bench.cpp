@@ -114,17 +114,21 @@ void FreshSettingsProgramPlatform() {
   pf::host::HostFontFamilyList().SetFaces(pf::host::HostFontFamilies::DefaultFaces());
 }
 
-// The Pages list's row of the Launcher page; -1 when there is none.
-int LauncherPageRow(pf::WindowHandle main) {
+// The Pages list's row of the page with that caption; -1 when there is none.
+int PageRow(pf::WindowHandle main, const std::u16string& caption) {
   const pf::host::HostWindow* pages =
       pf::host::HostControlStore().Window(pf::GetDlgItem(main, cfg::ControlId(cfg::PagesList)));
   if (pages == nullptr) return -1;
   for (std::size_t row = 0; row < pages->rows.size(); ++row) {
-    if (!pages->rows[row].texts.empty() && pages->rows[row].texts[0] == u"Запуск") {
+    if (!pages->rows[row].texts.empty() && pages->rows[row].texts[0] == caption) {
       return static_cast<int>(row);
     }
   }
   return -1;
+}
+
+pf::WindowHandle Control(pf::WindowHandle main, cfg::Control control) {
+  return pf::GetDlgItem(main, cfg::ControlId(control));
 }
 
 // The settings program started on the list, its Pages tab tapped and the
@@ -141,9 +145,9 @@ void BM_SettingsLauncherPage(benchmark::State& state) {
     state.ResumeTiming();
     int exitCode = 0;
     const pf::WindowHandle main = cfg::StartSettingsProgram(pf::ModuleHandle{}, pf::SW_SHOWNORMAL, &exitCode);
-    store.UserSelectTab(pf::GetDlgItem(main, cfg::ControlId(cfg::TabStrip)), 1);
-    store.UserSelectRow(pf::GetDlgItem(main, cfg::ControlId(cfg::PagesList)), LauncherPageRow(main));
-    store.UserClick(pf::GetDlgItem(main, cfg::ControlId(cfg::EditButton)));
+    store.UserSelectTab(Control(main, cfg::TabStrip), 1);
+    store.UserSelectRow(Control(main, cfg::PagesList), PageRow(main, u"Запуск"));
+    store.UserClick(Control(main, cfg::EditButton));
     state.PauseTiming();
     if (cfg::CurrentView().OpenBlock != Launcher - 1) state.SkipWithError("the Launcher page did not open");
     pf::SendMessageW(main, pf::WM_CLOSE, 0, 0);
@@ -152,6 +156,69 @@ void BM_SettingsLauncherPage(benchmark::State& state) {
   store.Reset();
 }
 BENCHMARK(BM_SettingsLauncherPage)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// A device root with one folder of `files` files; removed at the end.
+class FolderOfFiles {
+ public:
+  explicit FolderOfFiles(int files) {
+    char pattern[] = "/tmp/ostrel-bench-XXXXXX";
+    root_ = ::mkdtemp(pattern);
+    std::filesystem::create_directories(root_ + "/Many");
+    for (int n = 0; n < files; ++n) std::ofstream(root_ + "/Many/f" + std::to_string(n) + ".txt");
+  }
+  ~FolderOfFiles() { std::filesystem::remove_all(root_); }
+  FolderOfFiles(const FolderOfFiles&) = delete;
+  FolderOfFiles& operator=(const FolderOfFiles&) = delete;
+  void Use() const { pf::host::HostFileSystem().SetDeviceRoot(root_); }
+
+ private:
+  std::string root_;
+};
+
+std::u16string SelectedCaption(const pf::host::HostWindow& list) {
+  for (const pf::host::HostListRow& row : list.rows) {
+    if ((row.state & pf::LVIS_SELECTED) && !row.texts.empty()) return row.texts[0];
+  }
+  return u"";
+}
+
+// The settings program's file browser opened on a folder of N files (the
+// Wireless page's tap program, which names one of them): the listing, its
+// icons, the sort and the selection of the named file.
+void BM_FileBrowser(benchmark::State& state) {
+  const int files = static_cast<int>(state.range(0));
+  FolderOfFiles folder(files);
+  InstalledRegistry registry;
+  registry.Registry().SetString(pf::HKEY_CURRENT_USER, u"Software\\Vekta\\Ostrel\\Wireless", u"Tap",
+                                u"Many\\f7.txt");
+  pf::host::HostControls& store = pf::host::HostControlStore();
+  for (auto _ : state) {
+    state.PauseTiming();
+    FreshSettingsProgramPlatform();
+    pf::host::HostFileSystem().Reset();
+    folder.Use();
+    int exitCode = 0;
+    const pf::WindowHandle main = cfg::StartSettingsProgram(pf::ModuleHandle{}, pf::SW_SHOWNORMAL, &exitCode);
+    store.UserSelectTab(Control(main, cfg::TabStrip), 1);
+    store.UserSelectRow(Control(main, cfg::PagesList), PageRow(main, u"Беспр. связь"));
+    store.UserClick(Control(main, cfg::EditButton));
+    store.UserSelectRow(Control(main, cfg::WirelessList), 7);
+    state.ResumeTiming();
+    store.UserClick(Control(main, cfg::EditButton));
+    state.PauseTiming();
+    const pf::host::HostWindow* list = store.Window(Control(main, cfg::FileList));
+    if (list == nullptr || list->rows.size() != static_cast<std::size_t>(files) + 1) {
+      state.SkipWithError("the browser does not list the folder");
+    } else if (SelectedCaption(*list) != u"f7.txt") {
+      state.SkipWithError("the browser does not select the program's file");
+    }
+    pf::SendMessageW(main, pf::WM_CLOSE, 0, 0);
+    state.ResumeTiming();
+  }
+  store.Reset();
+  pf::host::HostFileSystem().Reset();
+}
+BENCHMARK(BM_FileBrowser)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace ostrel::bench

@@ -5,6 +5,8 @@
 #   - the Windows figures under Wine at 96 and 192 dpi (ostrel_win_bench.exe,
 #     the least batch mean of wall time: other programs only ever add time);
 #   - launcher lists of 10^3, 10^4 and 10^5 entries on both, per entry;
+#   - the settings program's file browser on a folder of 10^3, 10^4 and 10^5
+#     files (host; in the table, not the JSON);
 #   - the drawing objects one item window gains over 10^5 paints and ticks;
 #   - the CPU time todayhost.exe takes over 60 s with the item and without.
 #
@@ -57,7 +59,7 @@ collect() {
 # ---- Host: Google Benchmark's CSV rows, CPU time in microseconds.
 host_figures() {
   local items="BM_(IdleTick|PaintItem|BareFillBlit|LoadSettings)\$"
-  local lists="BM_(LauncherRoute|SettingsLauncherPage)/($(tr ' ' '|' <<<"$host_sizes"))\$"
+  local lists="BM_(LauncherRoute|SettingsLauncherPage|FileBrowser)/($(tr ' ' '|' <<<"$host_sizes"))\$"
   local args=(--benchmark_format=csv)
   [ $quick = 1 ] && args+=(--benchmark_min_time=0.001)
   # One run per set of counters: the CSV holds the first run's columns only.
@@ -77,6 +79,7 @@ host_figures() {
       else if (part[1] == "BM_ObjectBalance") print "host.objects_delta", $col["objects_delta"]
       else if (part[1] == "BM_LauncherRoute") print "launcher." part[2] ".host_us_per_entry", us / part[2]
       else if (part[1] == "BM_SettingsLauncherPage") print "launcher." part[2] ".config_host_us_per_entry", us / part[2]
+      else if (part[1] == "BM_FileBrowser") print "browser." part[2] ".host_us_per_file", us / part[2]
     }'
 }
 
@@ -178,6 +181,9 @@ num() { awk -v x="${fig[$1]:-}" 'BEGIN { if (x == "") print "-"; else printf "%.
     "win32 $(ratio launcher.100000.win32_us_per_entry launcher.1000.win32_us_per_entry)," \
     "settings host $(ratio launcher.100000.config_host_us_per_entry launcher.1000.config_host_us_per_entry)," \
     "settings win32 $(ratio launcher.100000.config_win32_us_per_entry launcher.1000.config_win32_us_per_entry)"
+  echo "settings program's file browser on a folder of 10^3 / 10^4 / 10^5 files, host:" \
+    "$(num browser.1000.host_us_per_file) / $(num browser.10000.host_us_per_file) /" \
+    "$(num browser.100000.host_us_per_file) µs per file"
   echo "launcher 10^4 / 10^3: win32 $(ratio launcher.10000.win32_us_per_entry launcher.1000.win32_us_per_entry)," \
     "settings win32 $(ratio launcher.10000.config_win32_us_per_entry launcher.1000.config_win32_us_per_entry)"
   echo
