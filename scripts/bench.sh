@@ -83,10 +83,25 @@ host_figures() {
     }'
 }
 
-# ---- Windows: ostrel_win_bench.exe in prefixes of the bench folder.
+# ---- Windows: ostrel_win_bench.exe in prefixes of the bench folder, on one
+# core (the device has one). Every registry call and many drawing calls are
+# a round trip to the wineserver; with the program and the wineserver free
+# to run on two cores of this machine, a round trip costs 4 to 5 times as
+# much in some runs as in others (the idle tick 160 or 790 µs, the settings
+# load 260 or 1280 µs), and a run keeps the one or the other throughout.
+one_core() {
+  local cpus
+  if command -v taskset >/dev/null && cpus=$(taskset -pc $$ 2>/dev/null); then
+    cpus=${cpus##*: }
+    taskset -c "${cpus%%[,-]*}" "$@"
+  else
+    "$@"
+  fi
+}
+
 win_bench() {
-  OSTREL_WINEPREFIX=$out/wineprefix cmake/wine-run.sh "$win/bench/ostrel_win_bench.exe" "${win_args[@]}" "$@" |
-    tr -d '\r'
+  OSTREL_WINEPREFIX=$out/wineprefix one_core cmake/wine-run.sh "$win/bench/ostrel_win_bench.exe" \
+    "${win_args[@]}" "$@" | tr -d '\r'
 }
 
 # ---- Idle cost: todayhost.exe's CPU time (user + system, from /proc) over
