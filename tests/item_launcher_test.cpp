@@ -120,6 +120,27 @@ TEST_F(ItemLauncherTest, EntriesNamingOneProgramShareItsIconAndEachStartsIt) {
   // fixture reports), and none is left.
 }
 
+// A list far longer than the item: the icons whose corner lies inside the
+// client area are drawn (spilling past the block's band, as always), those
+// below the item's bottom edge or on the page still off to the right are not.
+TEST_F(ItemLauncherTest, OnlyIconsWhoseCornerIsInsideTheItemAreDrawn) {
+  SetLauncherPaths(600);  // a hundred rows of six
+  Create();
+  pf::RECT client;
+  ASSERT_TRUE(pf::GetClientRect(item, &client));
+  EXPECT_TRUE(Of(Paint(), DrawKind::Icon).empty()) << "the launcher page is not the current one";
+  Key(pf::VK_RIGHT);
+  const std::vector<DrawRecord> icons = Of(Paint(), DrawKind::Icon);
+  // Rows of 32 pixels every 32 from y 60 + 2; the default band of 48 pixels
+  // leaves the item 60 + 48 = 108 high, so rows at 62 and 94 start inside.
+  ASSERT_EQ(client.bottom, 108);
+  ASSERT_EQ(icons.size(), 12u);
+  EXPECT_EQ(icons.front().iconName, "\\Apps\\app1.exe");
+  EXPECT_EQ(icons.back().iconName, "\\Apps\\app12.exe");
+  EXPECT_EQ(icons.back().rect.top, 94);
+  EXPECT_GT(icons.back().rect.bottom, client.bottom) << "a started row is drawn whole";
+}
+
 TEST_F(ItemLauncherTest, HighDensityIconsAreSixtyFourPixels) {
   pf::host::HostScreen().SetScreenDpi(192, 192);
   SetLauncherPaths(7);
