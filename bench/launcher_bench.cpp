@@ -131,6 +131,18 @@ pf::WindowHandle Control(pf::WindowHandle main, cfg::Control control) {
   return pf::GetDlgItem(main, cfg::ControlId(control));
 }
 
+// Starts the settings program and opens the block page with that caption
+// from its Pages tab, as the person's taps do; returns the main window.
+pf::WindowHandle StartOnPage(const std::u16string& caption) {
+  pf::host::HostControls& store = pf::host::HostControlStore();
+  int exitCode = 0;
+  const pf::WindowHandle main = cfg::StartSettingsProgram(pf::ModuleHandle{}, pf::SW_SHOWNORMAL, &exitCode);
+  store.UserSelectTab(Control(main, cfg::TabStrip), 1);
+  store.UserSelectRow(Control(main, cfg::PagesList), PageRow(main, caption));
+  store.UserClick(Control(main, cfg::EditButton));
+  return main;
+}
+
 // The settings program started on the list, its Pages tab tapped and the
 // Launcher page opened: the start loads the list, the page fills its own.
 void BM_SettingsLauncherPage(benchmark::State& state) {
@@ -143,11 +155,7 @@ void BM_SettingsLauncherPage(benchmark::State& state) {
     state.PauseTiming();
     FreshSettingsProgramPlatform();
     state.ResumeTiming();
-    int exitCode = 0;
-    const pf::WindowHandle main = cfg::StartSettingsProgram(pf::ModuleHandle{}, pf::SW_SHOWNORMAL, &exitCode);
-    store.UserSelectTab(Control(main, cfg::TabStrip), 1);
-    store.UserSelectRow(Control(main, cfg::PagesList), PageRow(main, u"Запуск"));
-    store.UserClick(Control(main, cfg::EditButton));
+    const pf::WindowHandle main = StartOnPage(u"Запуск");
     state.PauseTiming();
     if (cfg::CurrentView().OpenBlock != Launcher - 1) state.SkipWithError("the Launcher page did not open");
     pf::SendMessageW(main, pf::WM_CLOSE, 0, 0);
@@ -197,11 +205,7 @@ void BM_FileBrowser(benchmark::State& state) {
     FreshSettingsProgramPlatform();
     pf::host::HostFileSystem().Reset();
     folder.Use();
-    int exitCode = 0;
-    const pf::WindowHandle main = cfg::StartSettingsProgram(pf::ModuleHandle{}, pf::SW_SHOWNORMAL, &exitCode);
-    store.UserSelectTab(Control(main, cfg::TabStrip), 1);
-    store.UserSelectRow(Control(main, cfg::PagesList), PageRow(main, u"Беспр. связь"));
-    store.UserClick(Control(main, cfg::EditButton));
+    const pf::WindowHandle main = StartOnPage(u"Беспр. связь");
     store.UserSelectRow(Control(main, cfg::WirelessList), 7);
     state.ResumeTiming();
     store.UserClick(Control(main, cfg::EditButton));
