@@ -15,16 +15,13 @@ constexpr const char16_t* kSaveIncompleteText =
     u"Не удалось сохранить настройки. Сохранённые настройки могут быть неполными.";
 constexpr const char16_t* kNotReloadedText = u"Настройки сохранены, но экран «Сегодня» не обновлён.";
 
-void ApplyOpenEditor() {
+// False when the editor could not be read: nothing was stored.
+bool ApplyOpenEditor() {
   Program& p = State();
   bool shortcut = p.OpenEditor == NewShortcutEditor || p.OpenEditor == FileRow;
-  if (p.CurrentTab == 0) {
-    ApplyGeneralRow();
-  } else if (p.OpenBlock == kLauncherPage && shortcut) {
-    ApplyShortcut();
-  } else {
-    ApplyBlockRow();
-  }
+  if (p.CurrentTab == 0) return ApplyGeneralRow();
+  if (p.OpenBlock == kLauncherPage && shortcut) return ApplyShortcut();
+  return ApplyBlockRow();
 }
 
 // The block page's edits become the settings.
@@ -65,7 +62,7 @@ void SaveAndClose() {
 void ApplyEdit() {
   Program& p = State();
   if (p.OpenEditor != kNoEditor) {
-    ApplyOpenEditor();
+    if (!ApplyOpenEditor()) return;  // the editor stays open with its text
     p.OpenEditor = kNoEditor;
   } else if (p.OpenBlock != kNoBlock) {
     KeepBlockPage();

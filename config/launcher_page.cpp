@@ -104,22 +104,23 @@ void EditShortcut() {
   InvalidateMain();
 }
 
-void ApplyShortcut() {
+bool ApplyShortcut() {
   Program& p = State();
   WindowHandle list = Ctl(LauncherList);
   LauncherEntry chosen;
-  GetWindowTextW(Ctl(PathEdit), chosen.Path, kPathCapacity);
+  if (!ReadEditText(PathEdit, chosen.Path, kPathCapacity)) return false;
   if (p.OpenEditor == NewShortcutEditor) {
     p.WorkingLaunchers.push_back(chosen);  // an empty path is an entry too
     AddShortcutRow(chosen.Path, SmallIconOf(chosen.Path));
     SelectRow(list, static_cast<int>(p.WorkingLaunchers.size()) - 1, true);
     FitShortcutColumn();
-    return;
+    return true;
   }
   int row = SelectedShortcut();
-  if (p.OpenEditor != FileRow || row < 0) return;
+  if (p.OpenEditor != FileRow || row < 0) return true;
   p.WorkingLaunchers[row] = chosen;
   ShowShortcut(list, row, chosen.Path);
+  return true;
 }
 
 void RemoveShortcut() {

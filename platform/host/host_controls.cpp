@@ -270,11 +270,20 @@ int HostControls::SetWindowTextW(WindowHandle window, const char16_t* text) {
   return 1;
 }
 
+bool HostControls::Fails(const char* call) {
+  auto it = failing_.find(call);
+  if (it == failing_.end() || it->second <= 0) return false;
+  --it->second;
+  return true;
+}
+
 int HostControls::GetWindowTextW(WindowHandle window, char16_t* buffer, int capacity) {
   if (buffer == nullptr || capacity <= 0) return 0;
   buffer[0] = 0;
+  if (Fails("GetWindowTextW")) return -1;
+  if (Fails("GetWindowTextW as empty")) return 0;
   const HostWindow* w = Find(window);
-  if (w == nullptr) return 0;
+  if (w == nullptr) return -1;
   std::u16string text = w->text;
   if (w->Is(WC_COMBOBOX)) {
     bool chosen = w->comboSelection >= 0 && w->comboSelection < static_cast<int>(w->entries.size());
