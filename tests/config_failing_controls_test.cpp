@@ -59,5 +59,123 @@ TEST_F(FailingControlsTest, ARowThatCannotBeAddedLeavesTheOthersSorted) {
   EXPECT_EQ(U8(Text("PathEdit")), "Docs\\Inner\\a.txt") << "each row still names its own file";
 }
 
+// Date moved up twice and Calendar hidden; the list never gives a row's
+// kind back, however often it is asked.
+TEST_F(FailingControlsTest, PagesMovedWhileTheListCannotBeReadSaveAPermutation) {
+  Start();
+  Tab(1);
+  store().FailNextCalls("ListView_GetItem", 1000);
+  Select("PagesList", 2);  // Date
+  Press("UpButton");
+  Press("UpButton");
+  Check("PagesList", 3, false);  // Calendar
+  Ok();
+  ASSERT_TRUE(Closed());
+  const std::vector<std::pair<const char16_t*, int>> orders = {
+      {u"Date", 0}, {u"Wireless", 1}, {u"Time", 2}, {u"Calendar", 3}, {u"Launcher", 4}, {u"SysInfo", 5}};
+  for (const auto& [block, order] : orders) {
+    EXPECT_EQ(Int(block, u"Order"), order) << U8(block);
+    EXPECT_EQ(Int(block, u"Visible"), block == std::u16string(u"Calendar") ? 0 : 1) << U8(block);
+  }
+}
+
+TEST_F(FailingControlsTest, AnEditorWhoseTextCannotBeReadStoresNothingAndStaysOpen) {
+  SetInt(u"Date", u"Height", 30);
+  Start();
+  OpenPage(u"Дата");
+  Open("DateList", 0);
+  Type("LeftEdit", u"21");
+  store().FailNextCalls("GetWindowTextW", 1);
+  Ok();
+  EXPECT_EQ(View().OpenEditor, 5) << "the number editor stays open";
+  EXPECT_EQ(U8(Value("DateList", 0)), "30");
+  Ok();
+  EXPECT_EQ(View().OpenEditor, -1);
+  EXPECT_EQ(U8(Value("DateList", 0)), "21");
+
+  // The margins read all four edits before storing any of them.
+  Ok();
+  Tab(0);
+  Open("GeneralList", 2);
+  Type("LeftEdit", u"5");
+  Type("BottomEdit", u"9");
+  store().FailNextCalls("GetWindowTextW", 1, 3);
+  Ok();
+  EXPECT_EQ(View().OpenEditor, 6);
+  EXPECT_EQ(U8(Value("GeneralList", 2)), "10,2,10,2");
+  Ok();
+  EXPECT_EQ(U8(Value("GeneralList", 2)), "5,2,10,9");
+  Ok();
+  EXPECT_EQ(Int(u"", u"MarginLeft"), 5);
+  EXPECT_EQ(Int(u"", u"MarginBottom"), 9);
+  EXPECT_EQ(Int(u"Date", u"Height"), 21);
+}
+
+TEST_F(FailingControlsTest, EditorsThatCannotBeReadKeepFontsFormatsAndPaths) {
+  SetText(u"Date", u"Format1", u"dd");
+  SetText(u"Launcher", u"FileName1", u"a.exe");
+  Start();
+  OpenPage(u"Дата");
+  Open("DateList", 1);  // the first font
+  store().FailNextCalls("GetWindowTextW", 1);  // its face
+  const std::u16string font = Value("DateList", 1);
+  Ok();
+  EXPECT_EQ(View().OpenEditor, 1);
+  EXPECT_EQ(Value("DateList", 1), font);
+  Ok();
+  Open("DateList", 3);  // Format1
+  Type("FormatEdit", u"");
+  store().FailNextCalls("GetWindowTextW", 1);
+  Ok();
+  EXPECT_EQ(View().OpenEditor, 3);
+  EXPECT_EQ(U8(Value("DateList", 3)), "dd");
+  Ok();
+  EXPECT_EQ(U8(Value("DateList", 3)), "") << "an empty format is a value";
+  Ok();
+
+  OpenPage(u"Запуск");
+  Select("LauncherList", 0);
+  Press("EditButton");
+  Type("PathEdit", u"b.exe");
+  store().FailNextCalls("GetWindowTextW", 1);
+  Ok();
+  EXPECT_EQ(View().OpenEditor, 8) << "the path editor stays open";
+  Ok();
+  Ok();
+  Ok();
+  EXPECT_EQ(Str(u"Launcher", u"FileName1"), u"b.exe");
+  EXPECT_EQ(Str(u"Date", u"Format1"), u"");
+}
+
+TEST_F(FailingControlsTest, AReadThatFailsAsAnEmptyTextIsMadeAgain) {
+  Start();
+  OpenPage(u"Дата");
+  Open("DateList", 0);
+  Type("LeftEdit", u"21");
+  store().FailNextCalls("GetWindowTextW as empty", 1);
+  Ok();
+  EXPECT_EQ(View().OpenEditor, -1);
+  EXPECT_EQ(U8(Value("DateList", 0)), "21");
+}
+
+TEST_F(FailingControlsTest, AFailedBroadcastIsSentAgainOnceAndThenShown) {
+  Start();
+  store().FailNextCalls("PostMessageW", 1);
+  Ok();
+  EXPECT_TRUE(Closed());
+  EXPECT_EQ(store().Broadcasts().size(), 1u);
+  EXPECT_TRUE(store().MessageBoxes().empty());
+
+  store().Reset();
+  Start();
+  store().FailNextCalls("PostMessageW", 2);
+  Ok();
+  EXPECT_TRUE(Closed()) << "the settings are saved";
+  EXPECT_TRUE(store().Broadcasts().empty());
+  EXPECT_EQ(store().MessageBoxes(),
+            (std::vector<std::u16string>{u"Настройки сохранены, но экран «Сегодня» не обновлён."}));
+  EXPECT_EQ(Int(u"Time", u"Order"), 1);
+}
+
 }  // namespace
 }  // namespace ostrel::testing

@@ -1,4 +1,4 @@
-// The final save and its surroundings: a registry that refuses keys, the launcher list shrinking, toggles against Cancel, the hidden-blocks rule on saving, and the program's fonts.
+// The final save and its surroundings: reads that fail at the start, a registry that refuses keys, the launcher list shrinking, toggles against Cancel, the hidden-blocks rule on saving, and the program's fonts.
 #include "tests/config_test_support.h"
 
 namespace ostrel::testing {
@@ -105,6 +105,36 @@ TEST_F(ConfigTest, ClosingFromOutsideSavesNothing) {
   EXPECT_TRUE(store().QuitPosted());
   EXPECT_FALSE(SavedAnything());
   EXPECT_TRUE(pf::IsNull(store().MenuBarOf(main))) << "the menu bar went with the window";
+}
+
+// One read fails at the start: the user is told once, and what could not be
+// read is not saved over unless the user set it.
+TEST_F(ConfigTest, ReadsThatFailAtTheStartAreShownOnceAndNotSavedOver) {
+  for (int n = 1; n <= 5; ++n) {
+    SetText(u"Launcher", (u"FileName" + pf::FromUtf8(std::to_string(n))).c_str(), u"app.exe");
+  }
+  SetInt(u"Wireless", u"Height", 16);
+  SetInt(u"Date", u"Height", 40);
+  registry.SetFailureHook([](pf::host::RegOp op, const std::u16string& path, const std::u16string& value) -> long {
+    const bool failing = value == u"FileName1" || (value == u"Height" && path.find(u"\\Date") == std::u16string::npos);
+    return op == pf::host::RegOp::Query && failing ? pf::ERROR_ACCESS_DENIED : 0;
+  });
+  Start();
+  registry.SetFailureHook(nullptr);
+  EXPECT_EQ(store().MessageBoxes(), std::vector<std::u16string>{u"Не удалось прочитать настройки."});
+  OpenPage(u"Часы");
+  Open("TimeList", 0);
+  Type("LeftEdit", u"25");
+  Ok();
+  Ok();
+  Ok();
+  EXPECT_TRUE(Closed());
+  EXPECT_EQ(store().MessageBoxes().size(), 1u);
+  EXPECT_TRUE(Has(u"Launcher", u"FileName5")) << "five programs stay five";
+  EXPECT_EQ(Int(u"Wireless", u"Height"), 16);
+  EXPECT_EQ(Int(u"Time", u"Height"), 25) << "a setting the user set is saved";
+  EXPECT_EQ(Int(u"Date", u"Height"), 40);
+  EXPECT_EQ(Int(u"Date", u"Order"), 2) << "what was missing takes its default";
 }
 
 }  // namespace

@@ -272,8 +272,12 @@ int HostControls::SetWindowTextW(WindowHandle window, const char16_t* text) {
 
 bool HostControls::Fails(const char* call) {
   auto it = failing_.find(call);
-  if (it == failing_.end() || it->second <= 0) return false;
-  --it->second;
+  if (it == failing_.end() || it->second.times <= 0) return false;
+  if (it->second.after > 0) {
+    --it->second.after;
+    return false;
+  }
+  --it->second.times;
   return true;
 }
 

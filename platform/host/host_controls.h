@@ -216,8 +216,8 @@ class HostControls : public ControlsService {
   // (-1 and an empty text), "GetWindowTextW as empty" (0 and an empty text:
   // a failure that looks like an empty text), "ListView_GetItem" (FALSE),
   // "ListView_InsertItem" (-1), "ListView_DeleteItem" and
-  // "ListView_DeleteAllItems" (FALSE).
-  void FailNextCalls(const std::string& call, int times) { failing_[call] = times; }
+  // "ListView_DeleteAllItems" (FALSE). The first `after` calls still succeed.
+  void FailNextCalls(const std::string& call, int times, int after = 0) { failing_[call] = {after, times}; }
   // Asked by GetMessageW when no message is waiting: performs the person's next
   // action and returns true, or returns false when the person is done, which
   // ends the message loop as WM_QUIT with exit code 0 would.
@@ -290,7 +290,11 @@ class HostControls : public ControlsService {
   bool commonControls_ = false;
   bool extraControls_ = false;
   bool menuBarFails_ = false;
-  std::map<std::string, int> failing_;
+  struct Failing {
+    int after = 0;  // calls that still succeed first
+    int times = 0;  // calls that fail then
+  };
+  std::map<std::string, Failing> failing_;
   bool quitPosted_ = false;
   int quitCode_ = 0;
 };
