@@ -177,5 +177,36 @@ TEST_F(FailingControlsTest, AFailedBroadcastIsSentAgainOnceAndThenShown) {
   EXPECT_EQ(Int(u"Time", u"Order"), 1);
 }
 
+// Row i of the shortcut list shows entry i, whichever call the list refuses.
+TEST_F(FailingControlsTest, ShortcutRowsThatCannotBeAddedOrRemovedKeepTheirEntries) {
+  for (const char16_t* name : {u"FileName1", u"FileName2", u"FileName3"}) {
+    SetText(u"Launcher", name, std::u16string(u"app") + name[8] + u".exe");
+  }
+  Start();
+  OpenPage(u"Запуск");
+  store().FailNextCalls("ListView_DeleteItem", 1);
+  Select("LauncherList", 0);
+  Press("RemoveButton");
+  EXPECT_EQ(Captions("LauncherList"), (Texts{u"app1.exe", u"app2.exe", u"app3.exe"}));
+  Select("LauncherList", 0);
+  Press("RemoveButton");
+  EXPECT_EQ(Captions("LauncherList"), (Texts{u"app2.exe", u"app3.exe"}));
+
+  Press("AddButton");
+  Type("PathEdit", u"new.exe");
+  store().FailNextCalls("ListView_InsertItem", 1);
+  Ok();
+  EXPECT_EQ(View().OpenEditor, 7) << "the new shortcut's editor stays open";
+  Ok();
+  EXPECT_EQ(Captions("LauncherList"), (Texts{u"app2.exe", u"app3.exe", u"new.exe"}));
+  Select("LauncherList", 1);
+  Press("RemoveButton");
+  Ok();
+  Ok();
+  EXPECT_EQ(Str(u"Launcher", u"FileName1"), u"app2.exe");
+  EXPECT_EQ(Str(u"Launcher", u"FileName2"), u"new.exe");
+  EXPECT_FALSE(Has(u"Launcher", u"FileName3"));
+}
+
 }  // namespace
 }  // namespace ostrel::testing
