@@ -38,6 +38,16 @@ bool ClearRows(WindowHandle list) {
   return ListView_GetItemCount(list) == 0;
 }
 
+bool FillRows(WindowHandle list, int count, const std::function<int(int)>& addRow) {
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    if (attempt > 0 && !ClearRows(list)) return false;
+    bool all = true;
+    for (int i = 0; i < count; ++i) all = addRow(i) >= 0 && all;
+    if (all) return true;
+  }
+  return false;
+}
+
 int SelectedRow(WindowHandle list) {
   int selected = -1;
   int count = ListView_GetItemCount(list);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "config/program.h"
 #include "settings/fields.h"
@@ -18,6 +19,11 @@ int AddRowWithParam(pf::WindowHandle list, const char16_t* caption, const char16
 // Removes every row, one by one when the list refuses to drop them all at
 // once; false when rows are left.
 bool ClearRows(pf::WindowHandle list);
+// Fills an empty list with count rows, row i added by addRow(i) (which gives
+// the row's index, or -1 when it could not be added). A list that refuses a
+// row is cleared and filled once more, so that row i is what addRow(i) adds;
+// false when the rows are still not all there.
+bool FillRows(pf::WindowHandle list, int count, const std::function<int(int)>& addRow);
 int SelectedRow(pf::WindowHandle list);  // -1 when none
 // The row's kind (its image index); false when it could not be read.
 bool RowKindOf(pf::WindowHandle list, int row, int* kind);

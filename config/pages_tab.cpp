@@ -23,6 +23,9 @@ void EnableMoveButtons(WindowHandle list, int count) {
 
 BlockTable& Blocks() { return State().Settings.BlockTable; }
 
+// Whether row i shows block i: all six rows are there.
+bool RowsShowTheTable(WindowHandle list) { return ListView_GetItemCount(list) == BlockCount; }
+
 bool AnyBlockVisible() {
   for (const BlockEntry& entry : Blocks().Entries) {
     if (entry.Visible != 0) return true;
@@ -44,11 +47,10 @@ void FillPagesList(const Frame& frame) {
   WindowHandle list = Ctl(PagesList);
   ListView_SetExtendedListViewStyle(list, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
   AddColumns(list, 1, frame.R - ScaleX(102));
-  const BlockTable& table = State().Settings.BlockTable;
-  for (int i = 0; i < BlockCount; ++i) {
-    const BlockEntry& entry = table[i];
-    AddRow(list, entry.Name, u"", entry.Kind, entry.Visible != 0);
-  }
+  FillRows(list, BlockCount, [list](int i) {
+    const BlockEntry& entry = Blocks()[i];
+    return AddRow(list, entry.Name, u"", entry.Kind, entry.Visible != 0);
+  });
   ListView_SetColumnWidth(list, 0, LVSCW_AUTOSIZE);
 }
 
@@ -68,6 +70,7 @@ void OnPagesListChanged(const NMLISTVIEW& change) {
   const int row = change.iItem;
   const bool checkChanged = ((change.uOldState ^ change.uNewState) & LVIS_STATEIMAGEMASK) != 0;
   if (row < 0 || row >= BlockCount || !(change.uChanged & LVIF_STATE) || !checkChanged) return;
+  if (!RowsShowTheTable(list)) return;
   Blocks()[row].Visible = ((change.uNewState & LVIS_STATEIMAGEMASK) >> 12) != 1 ? 1 : 0;
   // The user can never hide all six blocks (checked once all six rows are in).
   if (ListView_GetItemCount(list) < BlockCount || AnyBlockVisible()) return;
@@ -79,7 +82,7 @@ void MoveBlock(int direction) {
   WindowHandle list = Ctl(PagesList);
   int z = SelectedRow(list);
   int other = z + direction;
-  if (z < 0 || z >= BlockCount || other < 0 || other >= BlockCount) return;
+  if (z < 0 || other < 0 || other >= BlockCount || !RowsShowTheTable(list)) return;
   BlockTable& table = Blocks();
   const BlockEntry moved = table[z];
   table[z] = table[other];
@@ -96,7 +99,7 @@ void MoveBlock(int direction) {
 void OpenBlockPage() {
   WindowHandle list = Ctl(PagesList);
   int row = SelectedRow(list);
-  if (row < 0 || row >= BlockCount) return;
+  if (row < 0 || row >= BlockCount || !RowsShowTheTable(list)) return;
   int kind = Blocks()[row].Kind;
   if (BlockSettingsOf(kind) == nullptr) return;
   Program& p = State();

@@ -105,12 +105,11 @@ BoundRow RowOf(const RowTable& table, int row, SettingsBody& body) {
 }
 
 void AddSettingRows(WindowHandle list, const RowTable& table) {
-  const SettingsKey* key = nullptr;
-  const int count = RowCount(table);
-  for (int i = 0; i < count; ++i) {
+  FillRows(list, RowCount(table), [list, &table](int i) {
+    const SettingsKey* key = nullptr;
     const FieldRow& row = RowField(table, i, &key)->Row;
-    AddRow(list, row.Caption, row.InitialValue, row.Kind, false);
-  }
+    return AddRow(list, row.Caption, row.InitialValue, row.Kind, false);
+  });
 }
 
 void ShowRowValue(WindowHandle list, int row, const BoundRow& setting, SettingsBody& body) {
@@ -155,6 +154,7 @@ void ShowAllRowValues(WindowHandle list, const RowTable& table, SettingsBody& bo
 }
 
 void OpenSelectedRow(WindowHandle list, const RowTable& table, SettingsBody& body) {
+  if (ListView_GetItemCount(list) != RowCount(table)) return;  // row i may not show setting i
   int row = SelectedRow(list);
   const BoundRow setting = RowOf(table, row, body);
   if (setting.Setting == nullptr) return;

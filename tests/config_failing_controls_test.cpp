@@ -208,5 +208,26 @@ TEST_F(FailingControlsTest, ShortcutRowsThatCannotBeAddedOrRemovedKeepTheirEntri
   EXPECT_FALSE(Has(u"Launcher", u"FileName3"));
 }
 
+// Row i of every settings list shows setting i (and of the Pages list block
+// i), whichever row the list refused at the start.
+TEST_F(FailingControlsTest, ARowRefusedAtTheStartIsAddedWhenTheListIsFilledAgain) {
+  const char* lists[] = {"GeneralList", "PagesList", "WirelessList", "TimeList", "DateList",
+                         "CalendarList", "LauncherPropsList", "SysInfoList"};
+  Start();
+  std::vector<Texts> clean;
+  for (const char* list : lists) clean.push_back(Captions(list));
+  int rows = 0;
+  for (const Texts& captions : clean) rows += static_cast<int>(captions.size());
+  ASSERT_GT(rows, 40);
+  for (int refused = 0; refused < rows; ++refused) {
+    SCOPED_TRACE("row " + std::to_string(refused));
+    store().Reset();
+    store().SetScreenSize(240, 320);
+    store().FailNextCalls("ListView_InsertItem", 1, refused);
+    Start();
+    for (std::size_t i = 0; i < clean.size(); ++i) EXPECT_EQ(Captions(lists[i]), clean[i]) << lists[i];
+  }
+}
+
 }  // namespace
 }  // namespace ostrel::testing
