@@ -72,8 +72,8 @@ void OnPagesListChanged(const NMLISTVIEW& change) {
   if (row < 0 || row >= BlockCount || !(change.uChanged & LVIF_STATE) || !checkChanged) return;
   if (!RowsShowTheTable(list)) return;
   Blocks()[row].Visible = ((change.uNewState & LVIS_STATEIMAGEMASK) >> 12) != 1 ? 1 : 0;
-  // The user can never hide all six blocks (checked once all six rows are in).
-  if (ListView_GetItemCount(list) < BlockCount || AnyBlockVisible()) return;
+  // The user can never hide all six blocks.
+  if (AnyBlockVisible()) return;
   Blocks()[row].Visible = 1;
   SetRowChecked(list, row, true);
 }

@@ -231,7 +231,9 @@ bool ApplySelectedRow(WindowHandle list, const RowTable& table, SettingsBody& bo
       CopyText(text, kValueCapacity, TextOf(setting));
       break;
     case ChoiceRow: {
+      // No selection (CB_ERR) is asked once more, since a failed call gives the same.
       std::int32_t chosen = ComboBox_GetCurSel(Ctl(ChoiceCombo));
+      if (chosen < 0) chosen = ComboBox_GetCurSel(Ctl(ChoiceCombo));
       NumberOf(setting) = chosen < 0 ? -1 : chosen;
       const char16_t* shown = ListText(*setting.Row().List, chosen);
       if (shown == nullptr) return true;  // nothing chosen: the row keeps its text
