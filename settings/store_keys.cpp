@@ -54,6 +54,19 @@ bool SameRowValue(const Settings& a, const Settings& b, std::int32_t kind, const
   return rowA->Visible == rowB->Visible;
 }
 
+// Whether two records show the blocks in the same order.
+bool SamePageOrder(const Settings& a, const Settings& b) {
+  for (int i = 0; i < BlockCount; ++i) {
+    if (a.BlockTable[i].Kind != b.BlockTable[i].Kind) return false;
+  }
+  return true;
+}
+
+bool IsBlockKey(const std::u16string& path) {
+  const std::size_t root = pf::TextLength(kRootKey);
+  return path.size() > root + 1 && path.compare(0, root, kRootKey) == 0 && path[root] == u'\\';
+}
+
 }  // namespace
 
 void BlockKeyPath(std::int32_t kind, char16_t* out) {
@@ -132,8 +145,20 @@ bool WritePlan::Unchanged(const char16_t* name) const {
   return now.text == nullptr && then.text == nullptr && now.number == then.number;
 }
 
+bool WritePlan::PageOrderUnread() const {
+  for (const ValueNote& note : found_->Notes) {
+    if (note.State != ValueState::Unread || !IsBlockKey(note.Key)) continue;
+    if (note.Name.empty() || pf::TextEquals(note.Name.c_str(), u"Order")) return true;
+  }
+  return false;
+}
+
 WriteAction WritePlan::For(const char16_t* name) const {
   if (found_ == nullptr) return WriteAction::Write;
+  const bool order = kind_ != 0 && pf::TextEquals(name, u"Order");
+  if (order && mode_ == WriteMode::Save && PageOrderUnread()) {
+    return SamePageOrder(settings_, found_->Loaded) ? WriteAction::Skip : WriteAction::Write;
+  }
   const ValueNote* note = NoteOf(name);
   if (note == nullptr) return WriteAction::Write;
   if (mode_ == WriteMode::Restore) {

@@ -69,8 +69,10 @@ enum class WriteAction { Write, Skip, Delete };
 
 // Which values of one key a save writes. Without a load's notes, all of
 // them. Saving, a value that could not be read is skipped while the record
-// still holds what loading left there. Restoring, a value that could not be
-// read is skipped and one that was missing is deleted again.
+// still holds what loading left there; when a block's Order could not be
+// read, no Order is written unless the blocks' order changed, and then all
+// six are. Restoring, a value that could not be read is skipped and one that
+// was missing is deleted again.
 class WritePlan {
  public:
   WritePlan(const StoredState* found, WriteMode mode, const char16_t* keyPath, const SettingsKey* key,
@@ -82,6 +84,9 @@ class WritePlan {
  private:
   const ValueNote* NoteOf(const char16_t* name) const;
   bool Unchanged(const char16_t* name) const;
+  // Whether some block's Order could not be read: the six Orders then stand
+  // together, since a save renumbers them all.
+  bool PageOrderUnread() const;
 
   const StoredState* found_;
   WriteMode mode_;

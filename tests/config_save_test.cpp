@@ -1,4 +1,6 @@
 // The final save and its surroundings: reads that fail at the start, a registry that refuses keys, the launcher list shrinking, toggles against Cancel, the hidden-blocks rule on saving, and the program's fonts.
+#include <algorithm>
+
 #include "tests/config_test_support.h"
 
 namespace ostrel::testing {
@@ -135,6 +137,39 @@ TEST_F(ConfigTest, ReadsThatFailAtTheStartAreShownOnceAndNotSavedOver) {
   EXPECT_EQ(Int(u"Time", u"Height"), 25) << "a setting the user set is saved";
   EXPECT_EQ(Int(u"Date", u"Height"), 40);
   EXPECT_EQ(Int(u"Date", u"Order"), 2) << "what was missing takes its default";
+}
+
+// The save numbers the pages by position: when one Order could not be read,
+// the six stand or go together.
+TEST_F(ConfigTest, PageOrdersStayAPermutationWhenOneCouldNotBeRead) {
+  const char16_t* blocks[] = {u"Wireless", u"Time", u"Date", u"Calendar", u"Launcher", u"SysInfo"};
+  for (bool move : {false, true}) {
+    SCOPED_TRACE(move ? "a page moved" : "nothing moved");
+    registry.Clear();
+    store().Reset();
+    store().SetScreenSize(240, 320);
+    for (int i = 0; i < 6; ++i) SetInt(blocks[i], u"Order", 5 - i);
+    registry.SetFailureHook([](pf::host::RegOp op, const std::u16string& path, const std::u16string& value) -> long {
+      const bool date = path.size() >= 4 && path.compare(path.size() - 4, 4, u"Date") == 0;
+      return op == pf::host::RegOp::Query && date && value == u"Order" ? pf::ERROR_ACCESS_DENIED : 0;
+    });
+    Start();
+    registry.SetFailureHook(nullptr);
+    if (move) {
+      Tab(1);
+      Select("PagesList", 5);
+      Press("UpButton");
+    }
+    Ok();
+    ASSERT_TRUE(Closed());
+    std::vector<int> orders;
+    for (const char16_t* block : blocks) orders.push_back(Int(block, u"Order"));
+    if (!move) {
+      EXPECT_EQ(orders, (std::vector<int>{5, 4, 3, 2, 1, 0})) << "nothing renumbered";
+    }
+    std::sort(orders.begin(), orders.end());
+    EXPECT_EQ(orders, (std::vector<int>{0, 1, 2, 3, 4, 5}));
+  }
 }
 
 }  // namespace
