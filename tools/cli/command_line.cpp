@@ -1,9 +1,15 @@
 // The host tools' command lines on CLI11: options taken in the order given, help from the parser, refusals in one line.
 #include "tools/cli/command_line.h"
 
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 
 #include <CLI/CLI.hpp>
+
+#include "platform/host/host_file_io.h"
 
 namespace ostrel::cli {
 
@@ -42,6 +48,27 @@ void Parse(CLI::App& app, int argc, char** argv) {
 
 }  // namespace
 
+std::string StandardOutputFailure() {
+  errno = 0;
+  std::cout.flush();
+  const bool failed = std::fflush(stdout) != 0 || std::ferror(stdout) != 0 || !std::cout;
+  if (!failed) return "";
+  const int code = errno;
+  return std::string("cannot write standard output: ") + (code != 0 ? std::strerror(code) : "write error");
+}
+
+std::string ScriptArgument(const std::string& option, const std::string& value) {
+  if (value.empty() || value.front() != '@') return value;
+  const std::string file = value.substr(1);
+  std::string text;
+  std::string error;
+  const bool read = file == "-" ? pf::host::ReadAll(0, "standard input", &text, &error)
+                                : pf::host::ReadRegularFile(file, &text, &error);
+  if (!read) throw UsageError(option + ": " + error);
+  for (char& c : text) c = c == '\n' || c == '\r' ? ';' : c;
+  return text;
+}
+
 void Describe(CLI::App& app, const std::string& about, const std::string& footer) {
   app.set_help_flag("-h,--help", "print this help and exit");
   app.description(about);
@@ -70,18 +97,24 @@ CLI::Option* AddFlag(CLI::App& app, const std::string& option, const std::string
 }
 
 int RunTool(CLI::App& app, int argc, char** argv, const std::function<int()>& run) {
+  // A reader that went away is a failed write like any other, not a signal.
+  std::signal(SIGPIPE, SIG_IGN);
+  int code = 0;
   try {
     Parse(app, argc, argv);
-    return run();
+    code = run();
   } catch (const CLI::CallForHelp&) {
     std::string help = app.help();
     help.erase(help.find_last_not_of('\n') + 1);
     std::cout << help << "\n";
-    return 0;
   } catch (const UsageError& error) {
     std::cerr << app.get_name() << ": " << error.what() << "\n";
-    return 2;
+    code = 2;
   }
+  const std::string failure = StandardOutputFailure();
+  if (failure.empty()) return code;
+  if (code != 2) std::cerr << app.get_name() << ": " << failure << "\n";
+  return 2;
 }
 
 }  // namespace ostrel::cli
