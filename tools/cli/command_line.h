@@ -46,10 +46,6 @@ CLI::Option* AddFlag(CLI::App& app, const std::string& option, const std::string
 // ';'. An unreadable file throws UsageError "OPTION: FILE: why".
 std::string ScriptArgument(const std::string& option, const std::string& value);
 
-// Empty when everything written to standard output got there; otherwise
-// "cannot write standard output: REASON".
-std::string StandardOutputFailure();
-
 int RunTool(CLI::App& app, int argc, char** argv, const std::function<int()>& run);
 
 }  // namespace ostrel::cli
