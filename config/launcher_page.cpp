@@ -58,9 +58,9 @@ void LoadWorkingLaunchers() {
     std::unordered_map<std::u16string, int> icons;
     for (const LauncherEntry& entry : p.Settings.LauncherEntries) {
       LauncherEntry copy;
-      CopyText(copy.Path, kPathCapacity, entry.Path);
+      copy.Path = entry.Path;
       p.WorkingLaunchers.push_back(copy);
-      const auto [known, isNew] = icons.try_emplace(copy.Path, 0);
+      const auto [known, isNew] = icons.try_emplace(copy.Path.Text(), 0);
       if (isNew) known->second = SmallIconOf(copy.Path);
       AddShortcutRow(copy.Path, known->second);
     }
@@ -74,7 +74,7 @@ void StoreWorkingLaunchers() {
   p.Settings.LauncherEntries.clear();
   for (const LauncherEntry& entry : p.WorkingLaunchers) {
     LauncherEntry copy;
-    CopyText(copy.Path, kPathCapacity, entry.Path);
+    copy.Path = entry.Path;
     p.Settings.LauncherEntries.push_back(copy);
   }
 }
@@ -107,8 +107,10 @@ void EditShortcut() {
 void ApplyShortcut() {
   Program& p = State();
   WindowHandle list = Ctl(LauncherList);
+  char16_t typed[kPathCapacity] = {};
+  GetWindowTextW(Ctl(PathEdit), typed, kPathCapacity);
   LauncherEntry chosen;
-  GetWindowTextW(Ctl(PathEdit), chosen.Path, kPathCapacity);
+  chosen.Path = LauncherPath(typed);
   if (p.OpenEditor == NewShortcutEditor) {
     p.WorkingLaunchers.push_back(chosen);  // an empty path is an entry too
     AddShortcutRow(chosen.Path, SmallIconOf(chosen.Path));

@@ -170,7 +170,7 @@ void LoadLauncherEntries(KeyReader& reader, Settings& settings) {
   char16_t path[kPathCapacity];
   for (int n = 1; ReadLauncherPath(reader, n, path); ++n) {
     LauncherEntry entry;
-    pf::CopyText(entry.Path, kPathCapacity, path);
+    entry.Path = LauncherPath(path);
     settings.LauncherEntries.push_back(entry);
   }
 }
