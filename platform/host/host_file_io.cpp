@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -134,6 +135,10 @@ int OpenRegularFile(const std::string& path, std::string* error, bool* missing) 
 
 bool ReadAll(int fd, const std::string& name, std::string* bytes, std::string* error, std::size_t limit) {
   std::string text;
+  struct stat st;
+  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) {
+    text.reserve(std::min(static_cast<std::size_t>(st.st_size), limit));  // one buffer, not a doubling series
+  }
   char buffer[65536];
   for (;;) {
     const ssize_t n = ::read(fd, buffer, sizeof buffer);
