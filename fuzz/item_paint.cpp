@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -39,11 +40,16 @@ constexpr int kTallestPainted = 2048;
 // A device whose \Windows folder holds the item's state images, so that the
 // paints draw them.
 void UseImageDevice() {
+  static char folder[] = "/tmp/ostrel-item-paint-XXXXXX";
+  static char windows[sizeof folder + 8];
   static const std::string root = [] {
-    char folder[] = "/tmp/ostrel-item-paint-XXXXXX";
     if (::mkdtemp(folder) == nullptr) std::abort();
-    const std::string windows = std::string(folder) + "/Windows";
-    if (::symlink(OSTREL_SOURCE_DIR "/res/images", windows.c_str()) != 0) std::abort();
+    std::snprintf(windows, sizeof windows, "%s/Windows", folder);
+    if (::symlink(OSTREL_SOURCE_DIR "/res/images", windows) != 0) std::abort();
+    std::atexit([] {
+      ::unlink(windows);
+      ::rmdir(folder);
+    });
     return std::string(folder);
   }();
   pf::host::HostFiles& files = pf::host::HostFileSystem();
