@@ -59,9 +59,9 @@ void LoadWorkingLaunchers() {
     std::unordered_map<std::u16string, int> icons;
     for (const LauncherEntry& entry : p.Settings.LauncherEntries) {
       LauncherEntry copy;
-      CopyText(copy.Path, kPathCapacity, entry.Path);
+      copy.Path = entry.Path;
       p.WorkingLaunchers.push_back(copy);
-      const auto [known, isNew] = icons.try_emplace(copy.Path, 0);
+      const auto [known, isNew] = icons.try_emplace(copy.Path.Text(), 0);
       if (isNew) known->second = SmallIconOf(copy.Path);
       AddShortcutRow(copy.Path, known->second);
     }
@@ -75,7 +75,7 @@ void StoreWorkingLaunchers() {
   p.Settings.LauncherEntries.clear();
   for (const LauncherEntry& entry : p.WorkingLaunchers) {
     LauncherEntry copy;
-    CopyText(copy.Path, kPathCapacity, entry.Path);
+    copy.Path = entry.Path;
     p.Settings.LauncherEntries.push_back(copy);
   }
 }
@@ -108,8 +108,10 @@ void EditShortcut() {
 bool ApplyShortcut() {
   Program& p = State();
   WindowHandle list = Ctl(LauncherList);
+  char16_t typed[kPathCapacity] = {};
+  if (!ReadEditText(PathEdit, typed, kPathCapacity)) return false;
   LauncherEntry chosen;
-  if (!ReadEditText(PathEdit, chosen.Path, kPathCapacity)) return false;
+  chosen.Path = LauncherPath(typed);
   if (p.OpenEditor == NewShortcutEditor) {
     // Row i shows entry i: an entry whose row cannot be added is not added,
     // and the editor stays open.

@@ -9,6 +9,7 @@
 #include "platform/host/memory_registry.h"
 #include "platform/host/reg_file.h"
 #include "platform/registry.h"
+#include "platform/text.h"
 #include "settings/settings.h"
 
 namespace {
@@ -37,8 +38,9 @@ void ExpectSameRecord(const Settings& first, const Settings& second) {
                    std::to_string(second.LauncherEntries.size()) + " after a save");
   }
   for (std::size_t i = 0; i < first.LauncherEntries.size(); ++i) {
-    ExpectSameBytes(first.LauncherEntries[i].Path, second.LauncherEntries[i].Path,
-                    "launcher entry " + std::to_string(i + 1));
+    if (!pf::TextEquals(first.LauncherEntries[i].Path, second.LauncherEntries[i].Path)) {
+      PropertyBroken("launcher entry " + std::to_string(i + 1) + " differs after a save");
+    }
   }
 }
 

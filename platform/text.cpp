@@ -2,6 +2,7 @@
 #include "platform/text.h"
 
 #include <cstdarg>
+#include <cstring>
 
 namespace pf {
 
@@ -16,17 +17,15 @@ std::size_t CopyText(char16_t* dst, std::size_t capacity, const char16_t* src) {
   if (dst == nullptr || capacity == 0) return 0;
   std::size_t n = 0;
   if (src != nullptr) {
-    while (n + 1 < capacity && src[n] != 0) {
-      dst[n] = src[n];
-      ++n;
-    }
+    while (n + 1 < capacity && src[n] != 0) ++n;
+    std::memmove(dst, src, n * sizeof(char16_t));
   }
-  for (std::size_t i = n; i < capacity; ++i) dst[i] = 0;
+  std::memset(dst + n, 0, (capacity - n) * sizeof(char16_t));
   return n;
 }
 
 void ClearText(char16_t* dst, std::size_t capacity) {
-  for (std::size_t i = 0; i < capacity; ++i) dst[i] = 0;
+  if (dst != nullptr) std::memset(dst, 0, capacity * sizeof(char16_t));
 }
 
 bool TextEquals(const char16_t* a, const char16_t* b) {

@@ -103,7 +103,7 @@ void FetchLauncherIcons(Settings& settings) {
   std::unordered_map<std::u16string, pf::IconHandle> fetched;
   for (LauncherEntry& entry : settings.LauncherEntries) {
     if (entry.Path[0] == 0) continue;
-    const auto [known, isNew] = fetched.try_emplace(entry.Path, pf::IconHandle{});
+    const auto [known, isNew] = fetched.try_emplace(entry.Path.Text(), pf::IconHandle{});
     if (isNew) {
       pf::SHFILEINFOW info;
       pf::SHGetFileInfoW(entry.Path, 0, &info, sizeof(info), flags);

@@ -8,7 +8,10 @@
 #   - the settings program's file browser on a folder of 10^3, 10^4 and 10^5
 #     files (host; in the table, not the JSON);
 #   - the drawing objects one item window gains over 10^5 paints and ticks;
-#   - the CPU time todayhost.exe takes over 60 s with the item and without.
+#   - the CPU time todayhost.exe takes over 60 s with the item and without;
+#   - the peak memory of ostrel-preview --dump-settings on a .reg file of
+#     about 200 MB and of ostrelcfg-sim opening the Launcher page of 10^6
+#     entries.
 #
 #   scripts/bench.sh [--quick]
 #
@@ -142,7 +145,29 @@ idle_cpu() {
   cmake/wine-run.sh --stop >/dev/null
 }
 
+# ---- Peak memory (maximum resident set, /usr/bin/time) of the host tools on
+# large lists: ostrel-preview dumping the settings of a .reg file of about
+# 200 MB, and ostrelcfg-sim opening the Launcher page of 10^6 entries.
+peak_kb() { /usr/bin/time -f '%M' -o "$out/peak.txt" "$@" >/dev/null 2>"$out/peak-err.txt" && cat "$out/peak.txt"; }
+memory_figures() {
+  local reg_entries=1800000 cfg_entries=1000000 kb
+  [ $quick = 1 ] && reg_entries=18000 cfg_entries=10000
+  python3 scripts/make-big-reg.py "$reg_entries" "$out/memory-reg.reg"
+  echo "memory.reg_file_mb $(($(stat -c %s "$out/memory-reg.reg") / 1000000))"
+  if kb=$(peak_kb "$out/tools/preview/ostrel-preview" --reg "$out/memory-reg.reg" --dump-settings); then
+    echo "memory.reg_200mb_peak_mb $((kb / 1024))"
+  fi
+  python3 scripts/make-big-reg.py "$cfg_entries" "$out/memory-cfg.reg"
+  if kb=$(peak_kb "$out/tools/ostrelcfg-sim/ostrelcfg-sim" --reg "$out/memory-cfg.reg" \
+      --ui "tab 1; select PagesList 4; press EditButton"); then
+    echo "memory.cfg_launcher_1e6_peak_mb $((kb / 1024))"
+    echo "memory.cfg_launcher_bytes_per_entry $((kb * 1024 / cfg_entries))"
+  fi
+  rm -f "$out/memory-reg.reg" "$out/memory-cfg.reg"
+}
+
 start=$(date +%s)
+collect < <(memory_figures)
 collect < <(host_figures)
 collect < <(win_bench --item --balance "$paints")
 collect < <(OSTREL_WINE_DPI=192 win_bench --item)
@@ -204,6 +229,9 @@ num() { awk -v x="${fig[$1]:-}" 'BEGIN { if (x == "") print "-"; else printf "%.
   echo
   echo "drawing objects gained over $paints paints and ticks: host $(v host.objects_delta), win32 $(v win32.objects_delta)"
   echo "todayhost.exe CPU per minute: with the item $(v idle.with_item_ms_per_min) ms, without $(v idle.without_item_ms_per_min) ms"
+  echo "peak memory: ostrel-preview --dump-settings of a $(v memory.reg_file_mb) MB .reg $(v memory.reg_200mb_peak_mb) MB;" \
+    "ostrelcfg-sim on the Launcher page of 10^6 entries $(v memory.cfg_launcher_1e6_peak_mb) MB" \
+    "($(v memory.cfg_launcher_bytes_per_entry) bytes per entry)"
   echo "($(($(date +%s) - start)) s of measuring)"
 } | tee "$out/results.txt"
 
@@ -226,7 +254,8 @@ four() {
   echo
   echo "  ],"
   echo "  \"objects_after_100000_paints\": {\"host\": $(v host.objects_delta), \"win32\": $(v win32.objects_delta)},"
-  echo "  \"idle_cpu\": {\"with_item_ms_per_min\": $(v idle.with_item_ms_per_min), \"without_item_ms_per_min\": $(v idle.without_item_ms_per_min)}"
+  echo "  \"idle_cpu\": {\"with_item_ms_per_min\": $(v idle.with_item_ms_per_min), \"without_item_ms_per_min\": $(v idle.without_item_ms_per_min)},"
+  echo "  \"memory\": {\"reg_200mb_peak_mb\": $(v memory.reg_200mb_peak_mb), \"cfg_launcher_1e6_peak_mb\": $(v memory.cfg_launcher_1e6_peak_mb)}"
   echo "}"
 } >"$out/results.json"
 echo "bench.sh: wrote $out/results.json"

@@ -1,7 +1,9 @@
 // The settings record shared by the Today item and the settings program.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -134,8 +136,28 @@ struct BlockTable {
   const BlockEntry& operator[](int position) const { return Entries[position]; }
 };
 
+// A launcher entry's program path, at most kPathCapacity - 1 units as a path
+// buffer holds it. The text is held once: the copies of the settings that a
+// deliverable keeps (the loaded list, the settings program's working list)
+// share it, and a path is never changed in place, only replaced.
+class LauncherPath {
+ public:
+  LauncherPath() = default;
+  // The text up to its end, cut to kPathCapacity - 1 units; null is empty.
+  explicit LauncherPath(const char16_t* text) {
+    std::size_t length = 0;
+    while (text != nullptr && length + 1 < kPathCapacity && text[length] != 0) ++length;
+    if (length > 0) text_ = std::make_shared<const std::u16string>(text, length);
+  }
+  const char16_t* Text() const { return text_ ? text_->c_str() : u""; }
+  operator const char16_t*() const { return Text(); }  // NOLINT: read where a path buffer was
+
+ private:
+  std::shared_ptr<const std::u16string> text_;
+};
+
 struct LauncherEntry {
-  char16_t Path[kPathCapacity] = {};
+  LauncherPath Path;
   pf::IconHandle Icon{};  // plug-in only
   pf::RECT Bounds;        // plug-in only
 };

@@ -38,7 +38,7 @@ void LoadLauncherEntries(KeyReader& reader, Settings& settings) {
   long result = pf::ERROR_SUCCESS;
   for (int n = 1; (result = QueryLauncherPath(reader, n, path)) == pf::ERROR_SUCCESS; ++n) {
     LauncherEntry entry;
-    pf::CopyText(entry.Path, kPathCapacity, path);
+    entry.Path = LauncherPath(path);
     settings.LauncherEntries.push_back(entry);
   }
   if (!EndsTheRun(result)) reader.Log().Note(reader.Path(), kLauncherListName, ValueState::Unread);

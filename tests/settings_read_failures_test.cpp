@@ -18,7 +18,7 @@ class ReadFailureTest : public SettingsTest {
     s.LauncherEntries.clear();
     for (const char16_t* path : {u"a.exe", u"b.exe", u"c.exe", u"d.exe", u"e.exe"}) {
       LauncherEntry entry;
-      pf::CopyText(entry.Path, kPathCapacity, path);
+      entry.Path = LauncherPath(path);
       s.LauncherEntries.push_back(entry);
     }
     ASSERT_TRUE(SaveSettings(s));

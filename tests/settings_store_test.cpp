@@ -99,7 +99,7 @@ TEST_F(SettingsTest, LauncherListIsTheUnbrokenRunAndSaveRewritesOnlyThatRun) {
   EXPECT_EQ(LauncherPaths(s), (std::vector<std::string>{"a.exe", "b.exe"}));
 
   LauncherEntry c;
-  pf::CopyText(c.Path, kPathCapacity, u"c.exe");
+  c.Path = LauncherPath(u"c.exe");
   s.LauncherEntries.push_back(c);
   registry.Journal().clear();
   registry.SetJournalEnabled(true);
@@ -140,7 +140,7 @@ TEST_F(SettingsTest, SaveReportsAnyFailedOperationAndALongerListNeverLosesTheSto
   Settings s = Load(Deliverable::SettingsProgram);
   for (const char16_t* path : {u"c.exe", u"d.exe"}) {
     LauncherEntry entry;
-    pf::CopyText(entry.Path, kPathCapacity, path);
+    entry.Path = LauncherPath(path);
     s.LauncherEntries.push_back(entry);
   }
   const std::vector<std::string> longer{"a.exe", "b.exe", "c.exe", "d.exe"};

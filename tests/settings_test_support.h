@@ -112,7 +112,7 @@ inline void FillNonDefault(Settings& s) {
   s.LauncherEntries.clear();
   for (const char16_t* p : {u"\\Windows\\a.exe", u"", u"\\Мои документы\\b.lnk"}) {
     LauncherEntry e;
-    pf::CopyText(e.Path, kPathCapacity, p);
+    e.Path = LauncherPath(p);
     s.LauncherEntries.push_back(e);
   }
 }

@@ -66,6 +66,10 @@ class HostDrawing : public DrawingService {
   // slashes; the files stand-in installs its device-root mapping.
   using PathResolver = std::function<std::string(const std::u16string& path)>;
   void SetPathResolver(PathResolver resolver) { resolver_ = std::move(resolver); }
+  // Image files SHLoadImageFile found but refused (see ReadPng), one line
+  // each; the call answered null for them as for an unreadable file.
+  const std::vector<std::string>& RefusedImages() const { return refusedImages_; }
+  void ClearRefusedImages() { refusedImages_.clear(); }
 
  private:
   // The drawing-call record of a text call on this surface (font and color filled in).
@@ -74,6 +78,7 @@ class HostDrawing : public DrawingService {
                    const std::u16string& text, const int* dx, const RECT* clip);
 
   PathResolver resolver_;
+  std::vector<std::string> refusedImages_;
 };
 
 HostDrawing& HostDraw();

@@ -2,9 +2,14 @@
 #include "platform/host/png_io.h"
 
 #include <png.h>
+#include <unistd.h>
 
+#include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <vector>
+
+#include "platform/host/host_file_io.h"
 
 namespace pf::host {
 
@@ -33,38 +38,73 @@ Pixel Premultiplied(Pixel p) {
 
 }  // namespace
 
-bool ReadPng(const std::string& path, RasterImage* out, AlphaForm form) {
-  png_image image;
-  std::memset(&image, 0, sizeof image);
-  image.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_file(&image, path.c_str())) return false;
-  image.format = PNG_FORMAT_BGRA;
-  // Refuse sizes whose buffer could not be addressed or would be absurd.
-  if (image.width == 0 || image.height == 0 || image.width > 16384 || image.height > 16384) {
-    png_image_free(&image);
+namespace {
+
+// Opens the file for libpng; false when it is missing, refused or not a PNG.
+bool BeginRead(const std::string& path, png_image* image, std::FILE** file, std::string* refusal) {
+  std::string error;
+  bool missing = false;
+  const int fd = OpenRegularFile(path, &error, &missing);
+  if (fd < 0) {
+    if (!missing && refusal != nullptr) *refusal = error;
     return false;
   }
-  std::vector<png_byte> bytes(PNG_IMAGE_SIZE(image));
-  if (!png_image_finish_read(&image, nullptr, bytes.data(), 0, nullptr)) {
-    png_image_free(&image);
+  *file = ::fdopen(fd, "rb");
+  if (*file == nullptr) {
+    ::close(fd);
     return false;
   }
-  int width = static_cast<int>(image.width);
-  int height = static_cast<int>(image.height);
-  RasterImage result(width, height);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      Pixel p = PixelFromBgra(&bytes[(static_cast<std::size_t>(y) * image.width +
-                                      static_cast<std::size_t>(x)) * 4]);
-      result.Set(x, y, form == AlphaForm::Premultiplied ? Premultiplied(p) : p);
-    }
+  return png_image_begin_read_from_stdio(image, *file) != 0;
+}
+
+// The header's size against the largest picture read (see png_io.h).
+bool FitsPicture(const png_image& image) {
+  return image.width != 0 && image.height != 0 && image.width <= kLargestPngSide &&
+         image.height <= kLargestPngSide &&
+         static_cast<std::uint64_t>(image.width) * image.height <= kLargestPngPixels;
+}
+
+// Decodes straight into the picture's own pixels, then puts each one in our
+// order in place: one buffer of the picture's size, no second one.
+bool Decode(png_image* image, RasterImage* picture, AlphaForm form) {
+  image->format = PNG_FORMAT_BGRA;
+  RasterImage result(static_cast<int>(image->width), static_cast<int>(image->height));
+  if (!png_image_finish_read(image, nullptr, result.Pixels().data(), 0, nullptr)) return false;
+  for (Pixel& pixel : result.Pixels()) {
+    const Pixel p = PixelFromBgra(reinterpret_cast<const png_byte*>(&pixel));
+    pixel = form == AlphaForm::Premultiplied ? Premultiplied(p) : p;
   }
-  *out = std::move(result);
+  *picture = std::move(result);
   return true;
 }
 
-bool WritePng(const std::string& path, const RasterImage& image, bool opaque) {
-  if (image.Width() == 0 || image.Height() == 0) return false;
+}  // namespace
+
+bool ReadPng(const std::string& path, RasterImage* out, AlphaForm form, std::string* refusal) {
+  png_image image;
+  std::memset(&image, 0, sizeof image);
+  image.version = PNG_IMAGE_VERSION;
+  std::FILE* file = nullptr;
+  bool read = BeginRead(path, &image, &file, refusal);
+  if (read && !FitsPicture(image)) {
+    if (refusal != nullptr) {
+      *refusal = path + ": the picture is " + std::to_string(image.width) + " x " + std::to_string(image.height) +
+                 " pixels, larger than a picture can be read (" + std::to_string(kLargestPngSide) +
+                 " a side, " + std::to_string(kLargestPngPixels) + " pixels)";
+    }
+    read = false;
+  }
+  read = read && Decode(&image, out, form);
+  png_image_free(&image);
+  if (file != nullptr) std::fclose(file);
+  return read;
+}
+
+bool WritePng(const std::string& path, const RasterImage& image, bool opaque, std::string* error) {
+  if (image.Width() == 0 || image.Height() == 0) {
+    if (error != nullptr) *error = path + ": cannot write: the picture is empty";
+    return false;
+  }
   std::vector<png_byte> bytes(static_cast<std::size_t>(image.Width()) *
                               static_cast<std::size_t>(image.Height()) * 4);
   std::size_t i = 0;
@@ -78,9 +118,20 @@ bool WritePng(const std::string& path, const RasterImage& image, bool opaque) {
   out.width = static_cast<png_uint_32>(image.Width());
   out.height = static_cast<png_uint_32>(image.Height());
   out.format = PNG_FORMAT_BGRA;
-  bool ok = png_image_write_to_file(&out, path.c_str(), 0, bytes.data(), 0, nullptr) != 0;
+  png_alloc_size_t size = 0;
+  std::string encoded;
+  bool ok = png_image_write_get_memory_size(out, size, 0, bytes.data(), 0, nullptr) != 0;
+  if (ok) {
+    encoded.resize(size);
+    ok = png_image_write_to_memory(&out, encoded.data(), &size, 0, bytes.data(), 0, nullptr) != 0;
+    encoded.resize(size);
+  }
   png_image_free(&out);
-  return ok;
+  if (!ok) {
+    if (error != nullptr) *error = path + ": cannot write: the picture could not be encoded";
+    return false;
+  }
+  return WriteWholeFile(path, encoded, error);
 }
 
 }  // namespace pf::host

@@ -66,7 +66,11 @@ BitmapHandle HostDrawing::SHLoadImageFile(const char16_t* path) {
   std::u16string name(path);
   std::string file = resolver_ ? resolver_(name) : DefaultPath(name);
   auto image = std::make_shared<RasterImage>();
-  if (file.empty() || !ReadPng(file, image.get(), AlphaForm::Premultiplied)) return BitmapHandle{};
+  std::string refusal;
+  if (file.empty() || !ReadPng(file, image.get(), AlphaForm::Premultiplied, &refusal)) {
+    if (!refusal.empty()) refusedImages_.push_back(refusal);
+    return BitmapHandle{};
+  }
   return AsBitmap(Objects().AddBitmap(std::move(image), FileName(file)));
 }
 

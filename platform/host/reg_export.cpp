@@ -1,10 +1,10 @@
 // Export of the host registry as `.reg` text, and the file encodings it is written in.
-#include <cstdio>
-#include <fstream>
 #include <utility>
 #include <vector>
 
 #include "platform/host/reg_file.h"
+
+#include "platform/host/host_file_io.h"
 #include "platform/host/reg_text.h"
 #include "platform/text.h"
 
@@ -153,24 +153,7 @@ bool ExportRegFile(const MemoryRegistry& registry, const std::string& path, std:
                    RegEncoding encoding) {
   std::u16string text;
   if (!ExportRegText(registry, &text, error)) return false;
-  std::string bytes = EncodeRegText(text, encoding);
-  std::string temporary = path + ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-      std::remove(temporary.c_str());
-      SetError(error, path + ": cannot write the file");
-      return false;
-    }
-  }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-    std::remove(temporary.c_str());
-    SetError(error, path + ": cannot replace the file");
-    return false;
-  }
-  return true;
+  return WriteWholeFile(path, EncodeRegText(text, encoding), error);
 }
 
 }  // namespace pf::host

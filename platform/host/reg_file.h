@@ -70,8 +70,8 @@ bool ExportRegText(const MemoryRegistry& registry, std::u16string* text, std::st
 // The bytes of a file holding text (whose line ends are "\n") in the encoding.
 std::string EncodeRegText(const std::u16string& text, RegEncoding encoding);
 
-// Exports into the file at path (written beside it first and then renamed,
-// so a failed write leaves an existing file as it was).
+// Exports into the file at path as WriteWholeFile writes it (a regular file
+// is replaced only once the whole text is written; a link stays a link).
 bool ExportRegFile(const MemoryRegistry& registry, const std::string& path, std::string* error,
                    RegEncoding encoding = RegEncoding::Utf16);
 

@@ -1,12 +1,11 @@
 // Import of `.reg` files into the host registry: file reading, byte encodings, applying the parsed lines.
 #include <sys/stat.h>
 
-#include <fstream>
-#include <sstream>
 #include <utility>
 #include <vector>
 
 #include "platform/host/code_pages.h"
+#include "platform/host/host_file_io.h"
 #include "platform/host/reg_file.h"
 #include "platform/host/reg_parse.h"
 #include "platform/host/reg_text.h"
@@ -35,6 +34,10 @@ void Apply(MemoryRegistry& registry, RegOperation& op) {
   }
 }
 
+// Larger files are refused before they are read: 4 GiB of text would hold
+// more than any registry the tools could keep in memory.
+constexpr std::size_t kLargestRegFile = static_cast<std::size_t>(1) << 32;
+
 // A file's text and how its bytes were read.
 struct DecodedText {
   std::u16string text;
@@ -49,6 +52,7 @@ int LastLineNumber(std::u16string_view text) {
 
 std::u16string DecodeUtf16(const std::string& bytes, std::size_t start, bool bigEndian) {
   std::u16string text;
+  text.reserve(bytes.size() > start ? (bytes.size() - start) / 2 : 0);
   for (std::size_t i = start; i + 1 < bytes.size(); i += 2) {
     auto high = static_cast<std::uint8_t>(bytes[bigEndian ? i : i + 1]);
     auto low = static_cast<std::uint8_t>(bytes[bigEndian ? i + 1 : i]);
@@ -103,7 +107,7 @@ DecodedText DecodeRegBytes(const std::string& bytes, int codePage) {
   return decoded;
 }
 
-bool ImportDecoded(MemoryRegistry& registry, const DecodedText& decoded, const std::string& source,
+bool ImportDecoded(MemoryRegistry& registry, DecodedText decoded, const std::string& source,
                    std::string* error, const RegImportOptions& options,
                    std::vector<std::string>* reports) {
   if (!IsKnownCodePage(options.codePage)) {
@@ -113,7 +117,12 @@ bool ImportDecoded(MemoryRegistry& registry, const DecodedText& decoded, const s
   }
   std::u16string_view text = decoded.text;
   if (!text.empty() && text[0] == 0xFEFF) text.remove_prefix(1);
-  RegParseResult parsed = ParseRegText(text, decoded.source, options.codePage);
+  // Unless --strict may refuse the file at its end, each line is applied as
+  // it is read (the header comes first: a file without one applies nothing).
+  RegOperationSink applyAsRead;
+  if (!options.strict) applyAsRead = [&registry](RegOperation&& op) { Apply(registry, op); };
+  RegParseResult parsed = ParseRegText(text, decoded.source, options.codePage, applyAsRead);
+  std::u16string().swap(decoded.text);
   if (!parsed.headerOk) {
     SetError(error, Located(source, parsed.headerError.line, parsed.headerError.what));
     return false;
@@ -124,7 +133,10 @@ bool ImportDecoded(MemoryRegistry& registry, const DecodedText& decoded, const s
     SetError(error, Located(source, all[0].line, all[0].what));
     return false;
   }
-  for (RegOperation& op : parsed.operations) Apply(registry, op);
+  for (RegOperation& op : parsed.operations) {
+    Apply(registry, op);
+    op = RegOperation{};
+  }
   if (reports != nullptr) {
     for (const RegLineReport& report : all) reports->push_back(Located(source, report.line, report.what));
   }
@@ -156,22 +168,11 @@ bool ImportRegFile(MemoryRegistry& registry, const std::string& filePath, std::s
     SetError(error, filePath + ": is a folder, not a .reg file");
     return false;
   }
-  if (::stat(filePath.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {
-    SetError(error, filePath + ": is not a regular file");
-    return false;
-  }
-  std::ifstream in(filePath, std::ios::binary);
-  if (!in) {
-    SetError(error, filePath + ": cannot open the file");
-    return false;
-  }
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  if (in.bad()) {
-    SetError(error, filePath + ": cannot read the file");
-    return false;
-  }
-  return ImportRegBytes(registry, bytes.str(), filePath, error, options, reports);
+  std::string bytes;
+  if (!ReadRegularFile(filePath, &bytes, error, kLargestRegFile)) return false;
+  DecodedText decoded = DecodeRegBytes(bytes, options.codePage);
+  std::string().swap(bytes);  // the text is all that is read from here on
+  return ImportDecoded(registry, std::move(decoded), filePath, error, options, reports);
 }
 
 bool ImportRegFiles(MemoryRegistry& registry, const std::vector<std::string>& filePaths,

@@ -34,8 +34,8 @@ struct KeyPath {
 
 class RegParser {
  public:
-  RegParser(std::u16string_view text, RegTextSource source, int codePage)
-      : lines_(SplitLines(text)), source_(source), codePage_(codePage) {}
+  RegParser(std::u16string_view text, RegTextSource source, int codePage, const RegOperationSink& sink)
+      : lines_(SplitLines(text)), source_(source), codePage_(codePage), sink_(sink) {}
 
   RegParseResult Parse() {
     if (!ParseHeader()) return std::move(result_);
@@ -46,6 +46,13 @@ class RegParser {
  private:
   int LineNumber() const { return static_cast<int>(index_) + 1; }
   void Report(std::string what) { result_.reports.push_back({LineNumber(), std::move(what)}); }
+  void Emit(RegOperation op) {
+    if (sink_) {
+      sink_(std::move(op));
+    } else {
+      result_.operations.push_back(std::move(op));
+    }
+  }
 
   bool ParseHeader() {
     std::u16string_view header = lines_.empty() ? u"" : lines_[0];
@@ -95,7 +102,7 @@ class RegParser {
     std::optional<KeyPath> key = ParseKeyName(name);
     if (!key) return;
     if (!CheckLimits(key->path)) return;
-    result_.operations.push_back({RegOperation::Kind::CreateKey, key->root, key->path, {}, REG_NONE, {}});
+    Emit({RegOperation::Kind::CreateKey, key->root, key->path, {}, REG_NONE, {}});
     current_ = std::move(key);
   }
 
@@ -105,7 +112,7 @@ class RegParser {
     if (key->path.find_first_not_of(u'\\') == std::u16string::npos) {
       return Report("a root key cannot be deleted");
     }
-    result_.operations.push_back({RegOperation::Kind::DeleteKey, key->root, key->path, {}, REG_NONE, {}});
+    Emit({RegOperation::Kind::DeleteKey, key->root, key->path, {}, REG_NONE, {}});
   }
 
   std::optional<KeyPath> ParseKeyName(std::u16string_view name) {
@@ -169,7 +176,7 @@ class RegParser {
     }
     op.root = current_->root;
     op.path = current_->path;
-    result_.operations.push_back(std::move(op));
+    Emit(std::move(op));
   }
 
   bool ParseData(std::u16string_view data, RegOperation* op) {
@@ -323,13 +330,15 @@ class RegParser {
   int codePage_;
   std::size_t index_ = 0;
   std::optional<KeyPath> current_;
+  const RegOperationSink& sink_;
   RegParseResult result_;
 };
 
 }  // namespace
 
-RegParseResult ParseRegText(std::u16string_view text, RegTextSource source, int codePage) {
-  return RegParser(text, source, codePage).Parse();
+RegParseResult ParseRegText(std::u16string_view text, RegTextSource source, int codePage,
+                            const RegOperationSink& sink) {
+  return RegParser(text, source, codePage, sink).Parse();
 }
 
 }  // namespace pf::host

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,6 +39,11 @@ enum class RegTextSource { Utf16, Utf8, Ansi };
 // The text in hex(1), hex(2) and hex(7) data is UTF-16LE in files of version
 // 5.00 read as UTF-16 or UTF-8, and bytes of the ANSI code page codePage in
 // REGEDIT4 files that are not UTF-16 and in files read in that code page.
-RegParseResult ParseRegText(std::u16string_view text, RegTextSource source, int codePage);
+// With a sink, each operation goes to it as soon as its line is read (in
+// file order) and the result's operations stay empty: the file need not be
+// held as operations all at once.
+using RegOperationSink = std::function<void(RegOperation&&)>;
+RegParseResult ParseRegText(std::u16string_view text, RegTextSource source, int codePage,
+                            const RegOperationSink& sink = nullptr);
 
 }  // namespace pf::host

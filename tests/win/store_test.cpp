@@ -101,7 +101,7 @@ void MakeEveryFieldDifferent(Settings& s) {
   for (const char16_t* path : {u"\\Windows\\Start Menu\\Programs\\Contacts.lnk", u"",
                                u"\\Program Files\\Мои программы\\app.exe"}) {
     LauncherEntry entry;
-    SetText(entry.Path, kPathCapacity, path);
+    entry.Path = LauncherPath(path);
     s.LauncherEntries.push_back(entry);
   }
 }
@@ -210,7 +210,7 @@ TEST_F(SettingsStoreOnWindows, LauncherListAfterAGapLoadsToTheGapAndSavingLeaves
   s.LauncherEntries.clear();
   for (const char16_t* path : {u"\\a.exe", u"\\б.lnk", u"\\c.exe"}) {
     LauncherEntry entry;
-    SetText(entry.Path, kPathCapacity, path);
+    entry.Path = LauncherPath(path);
     s.LauncherEntries.push_back(entry);
   }
   SaveSettings(s);
@@ -234,7 +234,7 @@ TEST_F(SettingsStoreOnWindows, ShorterListOverALongerOneDeletesTheWholeStoredRun
   Settings s = Load(Deliverable::SettingsProgram);
   ASSERT_EQ(s.LauncherEntries.size(), 5u);
   s.LauncherEntries.resize(1);
-  SetText(s.LauncherEntries[0].Path, kPathCapacity, u"\\only.exe");
+  s.LauncherEntries[0].Path = LauncherPath(u"\\only.exe");
   SaveSettings(s);
 
   DWORD type = 0;

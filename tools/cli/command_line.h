@@ -36,7 +36,16 @@ CLI::Option* AddFlag(CLI::App& app, const std::string& option, const std::string
 // Parses argv and calls run(), returning its exit code. --help prints the
 // parser's help on standard output (exit 0); an unknown option or argument,
 // an option without its value or a UsageError from a value or from run() is
-// one line on standard error (exit 2).
+// one line on standard error (exit 2). Whatever went to standard output is
+// flushed and checked last: a failed write (a full disk, a closed pipe, which
+// raises no signal here) is one line on standard error and exit 2.
+// Output files are written with pf::host::WriteWholeFile, their failures
+// thrown as UsageError: one exit code, 2, for every output that failed.
+// A script option's value: the text itself, or with "@FILE" the whole of
+// that regular file ("@-": standard input), its lines taken as separated by
+// ';'. An unreadable file throws UsageError "OPTION: FILE: why".
+std::string ScriptArgument(const std::string& option, const std::string& value);
+
 int RunTool(CLI::App& app, int argc, char** argv, const std::function<int()>& run);
 
 }  // namespace ostrel::cli

@@ -86,8 +86,9 @@ void AddOptions(CLI::App& app, Options& options) {
                 [&options](Value text) { ParseSize(text, options); });
   cli::AddValue(app, "--device-root", "DIR", "the host folder that holds the device's files",
                 cli::Into(options.deviceRoot));
-  cli::AddValue(app, "--ui", "SCRIPT", "the person's actions on the program (SCRIPT below)",
-                [&options](Value text) { options.script = ParseScript(text); });
+  cli::AddValue(app, "--ui", "SCRIPT|@FILE",
+                "the person's actions on the program (SCRIPT below; @FILE: read from FILE, '@-' standard input)",
+                [&options](Value text) { options.script = ParseScript(cli::ScriptArgument("--ui", text)); });
   cli::AddValue(app, "--fail-save-op", "N",
                 "the N-th registry operation of the first save fails once (1 to 100000)",
                 [&options](Value text) { options.failSaveOp = Int("--fail-save-op", text, 1, 100000); });
@@ -95,6 +96,9 @@ void AddOptions(CLI::App& app, Options& options) {
   cli::AddValue(app, "--export-reg", "OUT.reg", "export the whole registry after the run",
                 cli::Into(options.exportReg));
 }
+
+int ScreenWidth(const Options& options) { return options.width ? options.width : 240 * options.dpi / 96; }
+int ScreenHeight(const Options& options) { return options.height ? options.height : 320 * options.dpi / 96; }
 
 void PreparePlatform(const Options& options) {
   std::string error;
@@ -110,13 +114,12 @@ void PreparePlatform(const Options& options) {
     pf::host::HostFileSystem().SetDeviceRoot(options.deviceRoot);
   }
   pf::host::HostScreen().SetScreenDpi(options.dpi, options.dpi);
-  int width = options.width ? options.width : 240 * options.dpi / 96;
-  int height = options.height ? options.height : 320 * options.dpi / 96;
-  pf::host::HostControlStore().SetScreenSize(width, height);
+  pf::host::HostControlStore().SetScreenSize(ScreenWidth(options), ScreenHeight(options));
   pf::host::HostModule().SetModulePath(u"\\Windows\\ostrelcfg.exe");
 }
 
 int Run(const Options& options) {
+  RefuseResizesBeyond(options.script, ScreenWidth(options), ScreenHeight(options));
   PreparePlatform(options);
   pf::host::FailingRegistry failing(pf::host::HostRegistry(), options.failSaveOp);
   if (options.failSaveOp != 0) pf::SetRegistry(&failing);

@@ -178,6 +178,17 @@ std::vector<Action> ParseScript(const std::string& script) {
   return actions;
 }
 
+void RefuseResizesBeyond(const std::vector<Action>& script, int width, int height) {
+  for (const Action& a : script) {
+    const bool upright = a.first <= width && a.second <= height;
+    const bool turned = a.first <= height && a.second <= width;
+    if (a.verb == Verb::Resize && !upright && !turned) {
+      Refuse(a, "larger than the screen (--size " + std::to_string(width) + "x" + std::to_string(height) +
+                    ", either way up)");
+    }
+  }
+}
+
 void Perform(const Action& a) {
   pf::host::HostControls& store = pf::host::HostControlStore();
   pf::WindowHandle main = cfg::MainWindow();

@@ -29,6 +29,11 @@ std::vector<Action> ParseScript(const std::string& script);
 // Screen sizes that --size and the resize action accept, in pixels.
 constexpr int kLargestScreenSide = 10000;
 
+// Throws InputError naming the first `resize` larger than the screen's
+// width x height, upright or turned a quarter (the screen rotates): the
+// program's window cannot outgrow the screen.
+void RefuseResizesBeyond(const std::vector<Action>& script, int width, int height);
+
 // Performs one action on the running program. An action that names no such
 // tab, row or entry, touches a hidden or disabled control, or comes after
 // the program has closed throws InputError naming it.

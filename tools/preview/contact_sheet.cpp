@@ -15,6 +15,7 @@
 #include "plugin/item_state.h"
 #include "plugin/plugin_state.h"
 #include "settings/settings.h"
+#include "tools/preview/today_shell.h"
 
 namespace ostrel::preview {
 
@@ -158,9 +159,10 @@ void WriteSheet(const SheetPictures& pictures, int width, int height, const std:
   pf::DeleteObject(font);
   pf::DeleteDC(sheet);
   const pf::host::RasterImage* image = pf::host::BitmapPicture(bitmap);
-  const bool written = image != nullptr && pf::host::WritePng(file, *image);
+  std::string error = "the sheet's bitmap could not be made";
+  const bool written = image != nullptr && pf::host::WritePng(file, *image, true, &error);
   pf::DeleteObject(bitmap);
-  if (!written) throw std::runtime_error("cannot write the sheet to '" + file + "'");
+  if (!written) throw UsageError(error);
 }
 
 }  // namespace
@@ -184,6 +186,7 @@ int DrawContactSheet(const ItemOptions& options, pf::WindowHandle today) {
   for (int dpi : kSheetDensities) bottom = DrawRow(options, today, dpi, bottom, pictures);
   int right = 0;
   for (const PagePicture& picture : pictures.list) right = std::max<int>(right, picture.place.right);
+  RefuseRefusedImages();
   WriteSheet(pictures, right + kSheetGap, bottom, options.sheet);
   return 0;
 }

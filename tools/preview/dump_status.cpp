@@ -14,6 +14,7 @@
 #include "platform/text.h"
 #include "plugin/status_state.h"
 #include "tools/json/json_layout.h"
+#include "tools/preview/clock_budget.h"
 
 namespace ostrel::preview {
 
@@ -220,6 +221,8 @@ void WriteStatusJson(std::ostream& out, const StatusState& s, int repaints) {
 
 int RunDumpStatus(const StatusOptions& options, const Settings& settings, std::ostream& out) {
   PrepareDevice(options);
+  ClockBudget().TicksAfterMoves(options.ticks, options.advance, "--ticks " + std::to_string(options.ticks) +
+                                                                   " --advance " + std::to_string(options.advance));
   StatusState status;
   // What the item window's creation reads, then its first forced refresh.
   ReadStorageCardPath(status);

@@ -8,6 +8,7 @@
 #include "platform/host/host_clock.h"
 #include "platform/host/host_window.h"
 #include "platform/window.h"
+#include "tools/preview/clock_budget.h"
 #include "tools/preview/preview_options.h"
 
 namespace ostrel::preview {
@@ -20,7 +21,6 @@ const char* const kEventsUsage =
 namespace {
 
 constexpr int kSecondsPerYear = 31622400;
-constexpr std::int64_t kTicksPerSecond = 10000000;  // FILETIME ticks
 
 // How many numbers each event takes (tick: none or one).
 const std::map<std::string, int>& Arity() {
@@ -94,35 +94,11 @@ void Pen(const ShellItem& item, std::uint32_t message, const ScriptEvent& event)
   throw UsageError("--events: '" + e.text + "': " + why);
 }
 
-// Refuses a move of the clock by seconds that would take it outside the
-// years a SYSTEMTIME holds (the host clock would stop at the edge).
-void CheckClockMove(const ScriptEvent& e, std::int64_t seconds) {
-  pf::SYSTEMTIME now;
-  pf::host::HostClockService().GetLocalTime(&now);
-  pf::SYSTEMTIME last{};
-  last.wYear = 30827;
-  last.wMonth = 12;
-  last.wDay = 31;
-  last.wHour = 23;
-  last.wMinute = 59;
-  last.wSecond = 59;
-  const auto ticks = static_cast<std::int64_t>(pf::host::TicksFromSystemTime(now));
-  const auto latest = static_cast<std::int64_t>(pf::host::TicksFromSystemTime(last));
-  const std::int64_t moved = ticks + seconds * kTicksPerSecond;
-  if (moved < 0 || moved > latest) Refuse(e, "moves the clock outside 1601-01-01 .. 30827-12-31 23:59:59");
-}
-
 void Tick(const ShellItem& item, const ScriptEvent& e) {
-  CheckClockMove(e, e.numbers[0]);
   for (int i = 0; i < e.numbers[0]; ++i) {
     pf::host::HostClockService().Advance(1);
     Send(item, pf::WM_TIMER, 1);
   }
-}
-
-void Advance(const ScriptEvent& e) {
-  CheckClockMove(e, e.numbers[0]);
-  pf::host::HostClockService().Advance(e.numbers[0]);
 }
 
 void ChooseMenuEntry(const ScriptEvent& e) {
@@ -160,7 +136,7 @@ void PlayOne(const ScriptEvent& e, const ShellItem& item) {
   } else if (n == "tick") {
     Tick(item, e);
   } else if (n == "advance") {
-    Advance(e);
+    pf::host::HostClockService().Advance(e.numbers[0]);
   } else if (n == "query") {
     QueryRefresh(item);
   }
@@ -186,6 +162,14 @@ std::vector<ScriptEvent> ParseEvents(const std::string& script) {
 void QueryRefresh(const ShellItem& item) {
   if (Send(item, pf::WM_TODAYCUSTOM_QUERYREFRESHCACHE, reinterpret_cast<pf::WPARAM>(item.record))) {
     pf::MoveWindow(item.window, 0, 0, item.width, static_cast<int>(item.record->cyp), 1);
+  }
+}
+
+void CheckClockPlan(const std::vector<ScriptEvent>& events) {
+  ClockBudget clock;
+  for (const ScriptEvent& e : events) {
+    if (e.name == "tick") clock.Ticks(e.numbers[0], "--events: '" + e.text + "'");
+    if (e.name == "advance") clock.Move(e.numbers[0], "--events: '" + e.text + "'");
   }
 }
 

@@ -32,9 +32,14 @@ struct ShellItem {
 // The shell's refresh query; a changed height resizes the item to it.
 void QueryRefresh(const ShellItem& item);
 
-// Plays the events in order. A menu entry that no open menu holds, or a
-// clock moved out of the years it can show (1601 .. 30827), throws
-// UsageError naming the event.
+// Checks the script's moves of the clock before it is played, from the host
+// clock's present time: the clock stays in the years it can show (1601 ..
+// 30827) and the ticks in all within kMostTicksPerRun; UsageError names the
+// first event that leaves them.
+void CheckClockPlan(const std::vector<ScriptEvent>& events);
+
+// Plays the events (their clock plan checked) in order. A menu entry that no
+// open menu holds throws UsageError naming the event.
 void PlayEvents(const std::vector<ScriptEvent>& events, const ShellItem& item);
 
 }  // namespace ostrel::preview

@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <fstream>
 #include <iostream>
 #include <sstream>
 
@@ -14,6 +13,7 @@
 #include "platform/draw.h"
 #include "platform/host/host_controls.h"
 #include "platform/host/host_draw.h"
+#include "platform/host/host_file_io.h"
 #include "platform/host/host_files.h"
 #include "platform/host/host_screen.h"
 #include "platform/host/host_shell.h"
@@ -72,9 +72,9 @@ bool FitsAPicture(int width, long long height) {
 
 void WritePicture(const std::string& file, pf::WindowHandle window) {
   auto picture = pf::host::HostScreen().WindowPicture(window);
-  if (picture == nullptr || !pf::host::WritePng(file, *picture)) {
-    throw std::runtime_error("cannot write the picture to '" + file + "'");
-  }
+  if (picture == nullptr) throw std::runtime_error("the item's window has no picture");
+  std::string error;
+  if (!pf::host::WritePng(file, *picture, true, &error)) throw UsageError(error);
 }
 
 void WriteReport(const std::string& file, const ItemReport& report) {
@@ -82,9 +82,10 @@ void WriteReport(const std::string& file, const ItemReport& report) {
     WriteItemJson(std::cout, report);
     return;
   }
-  std::ofstream out(file);
+  std::ostringstream out;
   WriteItemJson(out, report);
-  if (!out) throw std::runtime_error("cannot write the report to '" + file + "'");
+  std::string error;
+  if (!pf::host::WriteWholeFile(file, out.str(), &error)) throw UsageError(error);
 }
 
 std::vector<std::string> Launched() {
@@ -103,6 +104,7 @@ int PlayItem(const ItemOptions& options, const std::vector<ScriptEvent>& events,
   PlayEvents(events, item.Shell());
   pf::host::ClearDrawLog();
   item.Paint();
+  RefuseRefusedImages();
 
   pf::host::HostWindows& windows = pf::host::HostWindowService();
   ItemReport report;
@@ -160,7 +162,6 @@ struct TextOption {
 const TextOption kTextOptions[] = {
     {"--device-root", "DIR", "the device's files (default: the folder 'device' next to this program)",
      &ItemOptions::deviceRoot},
-    {"--events", "SCRIPT", "shell and pen events played on the item (SCRIPT below)", &ItemOptions::events},
     {"--png", "OUT.png", "the item at its real size after the events, as a picture", &ItemOptions::png},
     {"--json", "OUT.json|-", "the item's pages, status, launches and drawing calls ('-': standard output)",
      &ItemOptions::json},
@@ -176,6 +177,10 @@ void AddItemOptions(CLI::App& app, ItemOptions& options) {
   cli::AddValue(app, "--width", "W", "the item's width in pixels (16 to 4096, default 240)",
                 [&options](const std::string& value) { options.width = IntValue("--width", value, 16, 4096); })
       ->group(group);
+  cli::AddValue(app, "--events", "SCRIPT|@FILE", "shell and pen events played on the item (SCRIPT below; @FILE: "
+                "read from FILE, one or more a line, '@-' standard input)",
+                [&options](const std::string& value) { options.events = cli::ScriptArgument("--events", value); })
+      ->group(group);
   for (const TextOption& text : kTextOptions) {
     cli::AddValue(app, text.option, text.value, text.description, cli::Into(options.*text.target))->group(group);
   }
@@ -186,6 +191,7 @@ int RunItemPreview(const ItemOptions& options, const StatusOptions& status) {
   if (!options.sheet.empty()) CheckSheetOptions(options);
   const std::vector<ScriptEvent> events = ParseEvents(options.events);
   PrepareDevice(status);
+  CheckClockPlan(events);
   pf::host::HostControlStore().SetScreenSize(options.width, options.width * 4 / 3);
   // The watermark is a host file: read before device paths take over.
   const int shellWidth = options.sheet.empty() ? options.width : SheetShellWidth(options);

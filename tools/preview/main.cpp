@@ -105,6 +105,9 @@ int Run(const Options& options) {
     if (!pf::host::ExportRegFile(pf::host::HostRegistry(), options.saveReg, &error)) throw UsageError(error);
   }
   if (options.status.dump) return RunDumpStatus(options.status, settings, std::cout);
+  // Nothing reads the registry from here on: a large one need not be kept
+  // beside the settings and their JSON.
+  pf::host::HostRegistry().Clear();
   WriteSettingsJson(std::cout, settings);
   return 0;
 }

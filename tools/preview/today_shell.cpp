@@ -1,11 +1,15 @@
 // The preview's Today window: the item's parent, answering its color and watermark requests.
 #include "tools/preview/today_shell.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 
 #include "platform/controls.h"
 #include "platform/window.h"
 #include "platform/draw.h"
+#include "platform/host/host_draw.h"
+#include "platform/host/host_file_io.h"
 #include "platform/text.h"
 #include "platform/today.h"
 #include "tools/preview/preview_options.h"
@@ -63,14 +67,28 @@ pf::LRESULT ShellProc(pf::WindowHandle, std::uint32_t message, pf::WPARAM wParam
   }
 }
 
+// Why the picture file at path gave no picture, in one line naming it.
+std::string WhyNoPicture(const std::string& path) {
+  pf::host::HostDrawing& drawing = pf::host::HostDraw();
+  if (!drawing.RefusedImages().empty()) return drawing.RefusedImages().back();
+  std::string error;
+  const int fd = pf::host::OpenRegularFile(path, &error);
+  if (fd < 0) return error;
+  ::close(fd);
+  return path + ": is not a PNG picture";
+}
+
 }  // namespace
+
+void RefuseRefusedImages() {
+  const std::vector<std::string>& refused = pf::host::HostDraw().RefusedImages();
+  if (!refused.empty()) throw UsageError("image: " + refused.front());
+}
 
 TodayShell::TodayShell(int width, int height, const std::string& watermarkPng) {
   if (!watermarkPng.empty()) {
     g_watermark = pf::SHLoadImageFile(pf::FromUtf8(watermarkPng).c_str());
-    if (pf::IsNull(g_watermark)) {
-      throw UsageError("--watermark: cannot read '" + watermarkPng + "' as a PNG picture");
-    }
+    if (pf::IsNull(g_watermark)) throw UsageError("--watermark: " + WhyNoPicture(watermarkPng));
   }
   pf::WNDCLASSW windowClass;
   windowClass.lpfnWndProc = ShellProc;

@@ -11,6 +11,10 @@ namespace ostrel::preview {
 constexpr pf::COLORREF kShellHighlight = pf::RGB(0x31, 0x6A, 0xC5);
 constexpr pf::COLORREF kShellBackground = pf::RGB(0x12, 0x1A, 0x2A);
 
+// Throws UsageError naming the first image file the item asked for that was
+// there but refused (not a regular file, or too large a picture).
+void RefuseRefusedImages();
+
 class TodayShell {
  public:
   // watermarkPng: a PNG on the host drawn behind the items (empty: none).
