@@ -193,27 +193,27 @@ class ConfigTest : public ::testing::Test {
     registry.SetString(pf::HKEY_CURRENT_USER, Key(block), name, text);
   }
   bool Has(const char16_t* block, const char16_t* name) const {
-    return registry.GetValue(pf::HKEY_CURRENT_USER, Key(block), name) != nullptr;
+    return registry.GetValue(pf::HKEY_CURRENT_USER, Key(block), name).has_value();
   }
   std::int32_t Int(const char16_t* block, const char16_t* name) const {
-    const pf::host::RegValue* v = registry.GetValue(pf::HKEY_CURRENT_USER, Key(block), name);
+    std::optional<pf::host::RegValue> v = registry.GetValue(pf::HKEY_CURRENT_USER, Key(block), name);
     std::int32_t out = INT32_MIN;
-    if (v != nullptr && v->data.size() == 4) std::memcpy(&out, v->data.data(), 4);
+    if (v && v->data.size() == 4) std::memcpy(&out, v->data.data(), 4);
     return out;
   }
   std::u16string Str(const char16_t* block, const char16_t* name) const {
-    const pf::host::RegValue* v = registry.GetValue(pf::HKEY_CURRENT_USER, Key(block), name);
-    if (v == nullptr) return u"<missing>";
+    std::optional<pf::host::RegValue> v = registry.GetValue(pf::HKEY_CURRENT_USER, Key(block), name);
+    if (!v) return u"<missing>";
     std::u16string out(v->data.size() / 2, u'\0');
     std::memcpy(&out[0], v->data.data(), out.size() * 2);
     while (!out.empty() && out.back() == 0) out.pop_back();
     return out;
   }
   std::int32_t EnabledValue() const {
-    const pf::host::RegValue* v = registry.GetValue(
+    std::optional<pf::host::RegValue> v = registry.GetValue(
         pf::HKEY_LOCAL_MACHINE, u"Software\\Microsoft\\Today\\Items\\Ostrel", u"Enabled");
     std::int32_t out = INT32_MIN;
-    if (v != nullptr && v->data.size() == 4) std::memcpy(&out, v->data.data(), 4);
+    if (v && v->data.size() == 4) std::memcpy(&out, v->data.data(), 4);
     return out;
   }
   bool SavedAnything() {

@@ -63,7 +63,7 @@ TEST(MemoryRegistryLookup, ValuesAreFoundInAnyCaseAndKeepTheOrderFirstWritten) {
   node.SetValue(u"Имя", REG_SZ, {2});
   node.SetValue(u"Last", REG_SZ, {3});
   node.SetValue(u"NAME", REG_DWORD, {4});  // replaces, keeping the first name
-  ASSERT_NE(node.FindValue(u"name"), nullptr);
+  ASSERT_TRUE(node.FindValue(u"name"));
   EXPECT_EQ(node.FindValue(u"nAmE")->name, u"Name");
   EXPECT_EQ(node.FindValue(u"nAmE")->type, REG_DWORD);
   EXPECT_EQ(node.FindValue(u"ИМЯ")->data, std::vector<std::uint8_t>{2});

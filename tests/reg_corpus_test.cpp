@@ -39,11 +39,10 @@ std::string Escaped(const std::u16string& name) {
   return out;
 }
 
-std::vector<const RegValue*> SortedValues(const RegNode& node) {
-  std::vector<const RegValue*> values;
-  for (const RegValue& value : node.Values()) values.push_back(&value);
+std::vector<RegValue> SortedValues(const RegNode& node) {
+  std::vector<RegValue> values(node.Values().begin(), node.Values().end());
   std::sort(values.begin(), values.end(),
-            [](const RegValue* a, const RegValue* b) { return FoldLess()(a->name, b->name); });
+            [](const RegValue& a, const RegValue& b) { return FoldLess()(a.name, b.name); });
   return values;
 }
 
@@ -52,9 +51,9 @@ std::vector<const RegValue*> SortedValues(const RegNode& node) {
 // Windows-side test writes for the platform's registry.
 void DumpKey(std::ostringstream& out, const std::u16string& path, const RegNode& node) {
   out << "[" << Escaped(path) << "]\n";
-  for (const RegValue* value : SortedValues(node)) {
-    out << "\"" << Escaped(value->name) << "\" " << std::hex << value->type << " ";
-    for (std::uint8_t b : value->data) out << "0123456789abcdef"[b >> 4] << "0123456789abcdef"[b & 15];
+  for (const RegValue& value : SortedValues(node)) {
+    out << "\"" << Escaped(value.name) << "\" " << std::hex << value.type << " ";
+    for (std::uint8_t b : value.data) out << "0123456789abcdef"[b >> 4] << "0123456789abcdef"[b & 15];
     out << std::dec << "\n";
   }
   for (const auto& [name, child] : node.children) {

@@ -142,7 +142,7 @@ TEST(RegFileRoundTrip, TextsNoFileCanHoldChangeOnTheWayBack) {
   ASSERT_EQ(reports.size(), 1u);
   EXPECT_EQ(reports[0], "t.reg:8: text data of an odd number of bytes (hex(1) holds whole UTF-16 "
                         "characters here)");
-  EXPECT_EQ(copy.GetValue(HKEY_CURRENT_USER, kApp, u"OddSizeText"), nullptr);
+  EXPECT_FALSE(copy.GetValue(HKEY_CURRENT_USER, kApp, u"OddSizeText"));
   EXPECT_EQ(copy.GetValue(HKEY_CURRENT_USER, kApp, u"NoTerminator")->data, Units({u"ab\0", 3}));
 }
 
@@ -157,8 +157,8 @@ TEST(RegFileImport, StoresExactlyTheBytesOfEachNotation) {
       u"\"N\"=hex(0):\r\n";
   ASSERT_TRUE(ImportRegText(r, text, "a.reg", &error)) << error;
   auto expect = [&](const char16_t* name, std::uint32_t type, std::vector<std::uint8_t> data) {
-    const RegValue* v = r.GetValue(HKEY_CURRENT_USER, kApp, name);
-    ASSERT_NE(v, nullptr) << ToUtf8(name);
+    std::optional<RegValue> v = r.GetValue(HKEY_CURRENT_USER, kApp, name);
+    ASSERT_TRUE(v) << ToUtf8(name);
     EXPECT_EQ(v->type, type) << ToUtf8(name);
     EXPECT_EQ(v->data, data) << ToUtf8(name);
   };
@@ -183,8 +183,8 @@ TEST(RegFileImport, DeletesKeysWithTheirSubKeysAndSingleValues) {
   ASSERT_TRUE(ImportRegText(r, text, "d.reg", &error)) << error;
   EXPECT_EQ(r.FindKey(HKEY_CURRENT_USER, u"Software\\Пустой"), nullptr);
   EXPECT_NE(r.FindKey(HKEY_CURRENT_USER, u"Software\\Vekta"), nullptr);
-  EXPECT_EQ(r.GetValue(HKEY_CURRENT_USER, kApp, u"Number"), nullptr);
-  EXPECT_NE(r.GetValue(HKEY_CURRENT_USER, kApp, u"Negative"), nullptr);
+  EXPECT_FALSE(r.GetValue(HKEY_CURRENT_USER, kApp, u"Number"));
+  EXPECT_TRUE(r.GetValue(HKEY_CURRENT_USER, kApp, u"Negative"));
 }
 
 TEST(RegFileImport, ReadsUtf16Utf8AndRegedit4Files) {
@@ -199,8 +199,8 @@ TEST(RegFileImport, ReadsUtf16Utf8AndRegedit4Files) {
     MemoryRegistry r;
     std::string error;
     ASSERT_TRUE(ImportRegBytes(r, bytes, "e.reg", &error)) << error;
-    const RegValue* v = r.GetValue(HKEY_LOCAL_MACHINE, u"ключ", u"имя");
-    ASSERT_NE(v, nullptr);
+    std::optional<RegValue> v = r.GetValue(HKEY_LOCAL_MACHINE, u"ключ", u"имя");
+    ASSERT_TRUE(v);
     EXPECT_EQ(v->data, Units({u"Значение\0", 9}));
   }
 }

@@ -48,9 +48,9 @@ class ReadFailureTest : public SettingsTest {
     return s;
   }
   int StoredInt(const char16_t* block, const char16_t* name) const {
-    const pf::host::RegValue* v = registry.GetValue(pf::HKEY_CURRENT_USER, Key(block), name);
+    std::optional<pf::host::RegValue> v = registry.GetValue(pf::HKEY_CURRENT_USER, Key(block), name);
     std::int32_t out = INT32_MIN;
-    if (v != nullptr && v->data.size() == 4) std::memcpy(&out, v->data.data(), 4);
+    if (v && v->data.size() == 4) std::memcpy(&out, v->data.data(), 4);
     return out;
   }
 };

@@ -128,9 +128,9 @@ TEST_F(SettingsTest, ShorterLauncherListDeletesTheWholeStoredRun) {
   SaveSettings(s);
   const pf::host::RegNode* key = registry.FindKey(pf::HKEY_CURRENT_USER, Key(u"Launcher"));
   ASSERT_NE(key, nullptr);
-  EXPECT_NE(key->FindValue(u"FileName1"), nullptr);
+  EXPECT_TRUE(key->FindValue(u"FileName1"));
   for (const char16_t* gone : {u"FileName2", u"FileName3", u"FileName4", u"FileName5"}) {
-    EXPECT_EQ(key->FindValue(gone), nullptr);
+    EXPECT_FALSE(key->FindValue(gone));
   }
 }
 
@@ -162,7 +162,7 @@ TEST_F(SettingsTest, SaveReportsAnyFailedOperationAndALongerListNeverLosesTheSto
     EXPECT_TRUE(std::equal(stored.begin(), stored.end(), longer.begin())) << "no entry out of place";
     EXPECT_TRUE(SaveSettings(s));
     EXPECT_EQ(LauncherPaths(Load(Deliverable::Plugin)), longer);
-    EXPECT_EQ(registry.GetValue(pf::HKEY_CURRENT_USER, Key(u"Launcher"), u"FileName5"), nullptr);
+    EXPECT_FALSE(registry.GetValue(pf::HKEY_CURRENT_USER, Key(u"Launcher"), u"FileName5"));
   }
 }
 
@@ -208,8 +208,8 @@ TEST_F(SettingsTest, NonDefaultRecordSurvivesSaveThenLoad) {
     EXPECT_EQ(back.BlockTable[i].Order, 5 - (back.BlockTable[i].Kind - 1));
     EXPECT_EQ(back.BlockTable[i].Visible, back.BlockTable[i].Kind % 2);
   }
-  const pf::host::RegValue* emptyTap = registry.GetValue(pf::HKEY_CURRENT_USER, Key(u"Time"), u"Tap");
-  ASSERT_NE(emptyTap, nullptr);
+  std::optional<pf::host::RegValue> emptyTap = registry.GetValue(pf::HKEY_CURRENT_USER, Key(u"Time"), u"Tap");
+  ASSERT_TRUE(emptyTap);
   EXPECT_EQ(emptyTap->type, pf::REG_SZ);
   EXPECT_EQ(emptyTap->data.size(), 2u);
 }

@@ -111,7 +111,7 @@ bool MemoryRegistry::DeleteKey(KeyHandle root, const std::u16string& path) {
 void MemoryRegistry::SetValue(KeyHandle root, const std::u16string& path,
                               const std::u16string& name, std::uint32_t type,
                               std::vector<std::uint8_t> data) {
-  CreateKey(root, path).SetValue(name, type, std::move(data));
+  CreateKey(root, path).SetValue(name, type, data);
 }
 
 void MemoryRegistry::SetDword(KeyHandle root, const std::u16string& path,
@@ -133,18 +133,24 @@ void MemoryRegistry::SetString(KeyHandle root, const std::u16string& path,
   SetValue(root, path, name, REG_SZ, std::move(data));
 }
 
-const RegValue* MemoryRegistry::GetValue(KeyHandle root, const std::u16string& path,
-                                         const std::u16string& name) const {
+std::optional<RegValue> MemoryRegistry::GetValue(KeyHandle root, const std::u16string& path,
+                                                 const std::u16string& name) const {
   const RegNode* node = const_cast<MemoryRegistry*>(this)->FindKey(root, path);
-  return node ? node->FindValue(name) : nullptr;
+  return node ? node->FindValue(name) : std::nullopt;
 }
 
 namespace {
 bool SameValues(const RegNode& a, const RegNode& b) {
-  if (a.Values().size() != b.Values().size()) return false;
-  for (const auto& v : a.Values()) {
-    const RegValue* w = b.FindValue(v.name);
-    if (w == nullptr || w->type != v.type || w->data != v.data) return false;
+  const RegValueTable& values = a.ValueTable();
+  if (values.Size() != b.ValueTable().Size()) return false;
+  for (std::size_t i = 0; i < values.EntryCount(); ++i) {
+    if (!values.Live(i)) continue;
+    RegValueView v = values.View(i);
+    RegValueView w;
+    if (!b.PeekValue(v.name, &w) || w.type != v.type || w.size != v.size ||
+        (v.size > 0 && std::memcmp(w.data, v.data, v.size) != 0)) {
+      return false;
+    }
   }
   return true;
 }
@@ -244,17 +250,17 @@ long MemoryRegistry::RegQueryValueExW(KeyHandle key, const char16_t* name, std::
   if (open == nullptr) return ERROR_INVALID_HANDLE;
   Record("Query", open->path, View(name));
   if (long failure = Fail(RegOp::Query, open->path, View(name))) return failure;
-  const RegValue* value = open->node->FindValue(View(name));
-  if (value == nullptr) return ERROR_FILE_NOT_FOUND;
-  if (type != nullptr) *type = value->type;
-  auto stored = static_cast<std::uint32_t>(value->data.size());
+  RegValueView value;
+  if (!open->node->PeekValue(View(name), &value)) return ERROR_FILE_NOT_FOUND;
+  if (type != nullptr) *type = value.type;
+  auto stored = static_cast<std::uint32_t>(value.size);
   if (data != nullptr) {
     if (size == nullptr) return ERROR_INVALID_PARAMETER;
     if (stored > *size) {
       *size = stored;
       return ERROR_MORE_DATA;
     }
-    if (stored > 0) std::memcpy(data, value->data.data(), stored);
+    if (stored > 0) std::memcpy(data, value.data, stored);
   }
   if (size != nullptr) *size = stored;
   return ERROR_SUCCESS;
@@ -292,7 +298,7 @@ long MemoryRegistry::RegSetValueExW(KeyHandle key, const char16_t* name, std::ui
   if (long failure = Fail(RegOp::Set, open->path, View(name))) return failure;
   if (data == nullptr && size > 0) return ERROR_INVALID_PARAMETER;
   if (View(name).size() > kMaxValueNameLength) return ERROR_INVALID_PARAMETER;
-  open->node->SetValue(View(name), type, std::vector<std::uint8_t>(data, data + size));
+  open->node->SetValue(View(name), type, data, size);
   return ERROR_SUCCESS;
 }
 

@@ -4,23 +4,17 @@
 #include <cstdint>
 #include <cstddef>
 #include <functional>
-#include <list>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
+#include "platform/host/reg_values.h"
 #include "platform/registry.h"
 
 namespace pf::host {
-
-struct RegValue {
-  std::u16string name;  // as first written (names compare case-insensitively)
-  std::uint32_t type = REG_NONE;
-  std::vector<std::uint8_t> data;
-};
 
 // Lower-cases ASCII and Cyrillic letters, as the registry's name comparison does.
 char16_t FoldChar(char16_t c);
@@ -45,8 +39,8 @@ inline constexpr std::size_t kMaxValueNameLength = 16383;
 inline constexpr int kMaxKeyDepth = 512;
 
 // A key: its sub-keys in name order and its values in the order first written,
-// each found by name through an index (no scan, no allocation per lookup).
-// Destroying a key frees its sub-tree without recursion, however deep.
+// each found by name through an index (no scan, no allocation per lookup when
+// peeked at). Destroying a key frees its sub-tree without recursion, however deep.
 class RegNode {
  public:
   using Children = std::map<std::u16string, std::shared_ptr<RegNode>, FoldLess>;
@@ -60,19 +54,25 @@ class RegNode {
   const int depth;  // 0 for a root key
   Children children;
 
-  const std::list<RegValue>& Values() const { return values_; }
-  RegValue* FindValue(std::u16string_view name);
-  const RegValue* FindValue(std::u16string_view name) const;
+  RegValueList Values() const { return RegValueList(values_); }
+  const RegValueTable& ValueTable() const { return values_; }
+  std::optional<RegValue> FindValue(std::u16string_view name) const;
+  // The value as stored, valid until the key's values change.
+  bool PeekValue(std::u16string_view name, RegValueView* view) const { return values_.Find(name, view); }
   // Creates the value (keeping the name as given) or replaces its type and data.
-  RegValue& SetValue(std::u16string_view name, std::uint32_t type, std::vector<std::uint8_t> data);
-  bool RemoveValue(std::u16string_view name);
+  void SetValue(std::u16string_view name, std::uint32_t type, const std::uint8_t* data, std::size_t size) {
+    values_.Set(name, type, data, size);
+  }
+  void SetValue(std::u16string_view name, std::uint32_t type, const std::vector<std::uint8_t>& data) {
+    values_.Set(name, type, data.data(), data.size());
+  }
+  bool RemoveValue(std::u16string_view name) { return values_.Remove(name); }
   RegNode* FindChild(std::u16string_view name) const;
   // The sub-key of that name, created when missing (*created tells which).
   std::shared_ptr<RegNode>& Child(std::u16string_view name, bool* created = nullptr);
 
  private:
-  std::list<RegValue> values_;
-  std::unordered_map<std::u16string_view, std::list<RegValue>::iterator, FoldHash, FoldEqual> index_;
+  RegValueTable values_;
 };
 
 // ERROR_SUCCESS when every name of the backslash-separated path fits the
@@ -121,8 +121,8 @@ class MemoryRegistry : public RegistryService {
                 std::uint32_t value);
   void SetString(KeyHandle root, const std::u16string& path, const std::u16string& name,
                  const std::u16string& text);
-  const RegValue* GetValue(KeyHandle root, const std::u16string& path,
-                           const std::u16string& name) const;
+  std::optional<RegValue> GetValue(KeyHandle root, const std::u16string& path,
+                                   const std::u16string& name) const;
   void Clear();
   bool SameTree(const MemoryRegistry& other) const;
 

@@ -71,37 +71,10 @@ RegNode::~RegNode() {
   }
 }
 
-RegValue* RegNode::FindValue(std::u16string_view name) {
-  auto it = index_.find(name);
-  return it == index_.end() ? nullptr : &*it->second;
-}
-
-const RegValue* RegNode::FindValue(std::u16string_view name) const {
-  auto it = index_.find(name);
-  return it == index_.end() ? nullptr : &*it->second;
-}
-
-RegValue& RegNode::SetValue(std::u16string_view name, std::uint32_t type,
-                            std::vector<std::uint8_t> data) {
-  RegValue* value = FindValue(name);
-  if (value == nullptr) {
-    values_.push_back(RegValue{std::u16string(name), type, {}});
-    auto it = std::prev(values_.end());
-    index_.emplace(std::u16string_view(it->name), it);
-    value = &*it;
-  }
-  value->type = type;
-  value->data = std::move(data);
-  return *value;
-}
-
-bool RegNode::RemoveValue(std::u16string_view name) {
-  auto it = index_.find(name);
-  if (it == index_.end()) return false;
-  auto value = it->second;
-  index_.erase(it);
-  values_.erase(value);
-  return true;
+std::optional<RegValue> RegNode::FindValue(std::u16string_view name) const {
+  RegValueView view;
+  if (!values_.Find(name, &view)) return std::nullopt;
+  return view.Copy();
 }
 
 RegNode* RegNode::FindChild(std::u16string_view name) const {
