@@ -137,23 +137,28 @@ struct BlockTable {
 };
 
 // A launcher entry's program path, at most kPathCapacity - 1 units as a path
-// buffer holds it. The text is held once: the copies of the settings that a
-// deliverable keeps (the loaded list, the settings program's working list)
-// share it, and a path is never changed in place, only replaced.
+// buffer holds it. The text is held once, in one allocation with its count of
+// holders: the copies of the settings that a deliverable keeps (the loaded
+// list, the settings program's working list) share it, and a path is never
+// changed in place, only replaced.
 class LauncherPath {
  public:
   LauncherPath() = default;
   // The text up to its end, cut to kPathCapacity - 1 units; null is empty.
-  explicit LauncherPath(const char16_t* text) {
-    std::size_t length = 0;
-    while (text != nullptr && length + 1 < kPathCapacity && text[length] != 0) ++length;
-    if (length > 0) text_ = std::make_shared<const std::u16string>(text, length);
-  }
-  const char16_t* Text() const { return text_ ? text_->c_str() : u""; }
+  explicit LauncherPath(const char16_t* text);
+  LauncherPath(const LauncherPath& other) noexcept;
+  LauncherPath(LauncherPath&& other) noexcept : shared_(other.shared_) { other.shared_ = nullptr; }
+  LauncherPath& operator=(const LauncherPath& other) noexcept;
+  LauncherPath& operator=(LauncherPath&& other) noexcept;
+  ~LauncherPath() { Release(); }
+
+  const char16_t* Text() const;
   operator const char16_t*() const { return Text(); }  // NOLINT: read where a path buffer was
 
  private:
-  std::shared_ptr<const std::u16string> text_;
+  struct Shared;  // the count of holders, then the units and their terminator
+  void Release() noexcept;
+  Shared* shared_ = nullptr;
 };
 
 struct LauncherEntry {

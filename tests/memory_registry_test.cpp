@@ -76,6 +76,35 @@ TEST(MemoryRegistryLookup, ValuesAreFoundInAnyCaseAndKeepTheOrderFirstWritten) {
   EXPECT_NE(r.FindKey(HKEY_CURRENT_USER, u"SOFTWARE\\vekta"), nullptr);
 }
 
+// A query copies exactly the stored bytes, says how many when the buffer is
+// short (ERROR_MORE_DATA) and leaves a buffer alone for a missing value.
+TEST(MemoryRegistryLookup, QueriesGiveTheStoredSizeTypeAndBytes) {
+  MemoryRegistry r;
+  r.SetValue(HKEY_CURRENT_USER, u"Software\\Q", u"Odd", REG_BINARY, {1, 2, 3});
+  r.SetValue(HKEY_CURRENT_USER, u"Software\\Q", u"Empty", REG_SZ, {});
+  KeyHandle key{};
+  ASSERT_EQ(r.RegOpenKeyExW(HKEY_CURRENT_USER, u"Software\\Q", 0, KEY_READ, &key), ERROR_SUCCESS);
+  std::uint8_t buffer[4] = {9, 9, 9, 9};
+  std::uint32_t type = 0, size = 2;
+  EXPECT_EQ(r.RegQueryValueExW(key, u"odd", nullptr, &type, buffer, &size), ERROR_MORE_DATA);
+  EXPECT_EQ(size, 3u);
+  EXPECT_EQ(buffer[0], 9);
+  size = 0;
+  EXPECT_EQ(r.RegQueryValueExW(key, u"ODD", nullptr, nullptr, nullptr, &size), ERROR_SUCCESS);
+  EXPECT_EQ(size, 3u);
+  EXPECT_EQ(r.RegQueryValueExW(key, u"Odd", nullptr, &type, buffer, &size), ERROR_SUCCESS);
+  EXPECT_EQ(type, REG_BINARY);
+  EXPECT_EQ(std::vector<std::uint8_t>(buffer, buffer + 4), (std::vector<std::uint8_t>{1, 2, 3, 9}));
+  size = 4;
+  EXPECT_EQ(r.RegQueryValueExW(key, u"Empty", nullptr, &type, buffer, &size), ERROR_SUCCESS);
+  EXPECT_EQ(size, 0u);
+  EXPECT_EQ(type, REG_SZ);
+  size = 4;
+  EXPECT_EQ(r.RegQueryValueExW(key, u"Missing", nullptr, &type, buffer, &size), ERROR_FILE_NOT_FOUND);
+  EXPECT_EQ(size, 4u);
+  r.RegCloseKey(key);
+}
+
 // 10^5 values written, read and deleted through the registry functions: with
 // a scan per lookup this would take minutes.
 TEST(MemoryRegistryLookup, ManyValuesAreWrittenReadAndDeletedOneLookupEach) {

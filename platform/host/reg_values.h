@@ -16,6 +16,10 @@ struct RegValue {
   std::u16string name;  // as first written (names compare case-insensitively)
   std::uint32_t type = 0;
   std::vector<std::uint8_t> data;
+
+  bool operator==(const RegValue& other) const {
+    return name == other.name && type == other.type && data == other.data;
+  }
 };
 
 // A stored value as it lies in its key; valid until the key's values change.
