@@ -14,6 +14,9 @@ void PrepareLayout(Settings& settings, ItemState& item);
 int ComputeBlockHeight(const Settings& settings, const ItemState& item, int position);
 // The fixed blocks plus the tallest page, at least ScaleByDpi(20).
 int ComputeItemHeight(const Settings& settings, const ItemState& item);
+// The same, every entry's PixelHeight set to its height as measured now;
+// bandsChanged is set when one of them differs from before.
+int RemeasureItem(Settings& settings, const ItemState& item, bool* bandsChanged);
 
 // Draws the fixed blocks and the current page (with the neighbouring page
 // sliding in while a swipe is tracked).

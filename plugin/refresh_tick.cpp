@@ -34,6 +34,8 @@ void RefreshTick(pf::WindowHandle window, int force, const Settings& settings,
   if (SysInfoVisible(settings.BlockTable)) {
     changed |= ReadSystemInfo(settings.SysInfoSettings, status);
   }
+  // A date the formatter refused is asked for again at each tick until it comes.
+  if (!newTime) changed |= RetryRefusedDates(settings.DateSettings, status);
 
   if (newTime) {
     pf::ClearText(status.TimeText, kTimeTextCapacity);

@@ -50,6 +50,7 @@ struct StatusState {
   char16_t TimeText[kTimeTextCapacity] = {};
   char16_t DateText1[kDateTextCapacity] = {};
   char16_t DateText2[kDateTextCapacity] = {};
+  std::int32_t DateRefused = 0;  // bit 0 / bit 1: DateText1 / DateText2 the formatter refused
   // Six weeks, Monday first; row 0 starts on the Monday on or before the 1st.
   CalendarCell CalendarGrid[kCalendarRows][kCalendarColumns] = {};
 };
@@ -75,8 +76,11 @@ void RefreshTick(pf::WindowHandle window, int force, const Settings& settings,
 // The current local time in the clock's pattern; out holds
 // kClockScratchCapacity units and is empty when formatting fails.
 void FormatClockText(const TimeSettings& settings, char16_t* out);
-// DateText1 and DateText2 from today's date and the two date patterns.
+// DateText1 and DateText2 from today's date and the two date patterns; a
+// text the formatter refuses is left empty and noted in DateRefused.
 void FormatDateTexts(const DateSettings& settings, StatusState& status);
+// The texts noted in DateRefused formatted again; 1 when one of them came.
+int RetryRefusedDates(const DateSettings& settings, StatusState& status);
 // The 42 days around the current month, Monday first.
 void BuildCalendarGrid(StatusState& status);
 

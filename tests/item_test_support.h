@@ -11,6 +11,7 @@
 
 #include "platform/controls.h"
 #include "platform/draw.h"
+#include "platform/host/call_faults.h"
 #include "platform/host/host_clock.h"
 #include "platform/host/host_controls.h"
 #include "platform/host/host_device.h"
@@ -85,6 +86,7 @@ class ItemTest : public ::testing::Test {
     pf::host::InstallWindowPictures();
     pf::host::HostScreen().SetScreenDpi(96, 96);
     pf::host::ClearDrawingFaults();
+    pf::host::ClearCallFaults();
     MakeDeviceRoot();
     pf::host::HostDraw().SetPathResolver([this](const std::u16string& path) {
       std::string out;
@@ -115,6 +117,7 @@ class ItemTest : public ::testing::Test {
     EXPECT_EQ(shell.OpenStreams(), 0) << "a file was left open";
     EXPECT_EQ(windows.LiveMenus(), 0) << "a menu was not destroyed";
     EXPECT_EQ(windows.OpenPaints(), 0) << "a paint was not ended";
+    pf::host::ClearCallFaults();
     pf::host::HostDraw().SetPathResolver(nullptr);
     pf::SetRegistry(nullptr);
     pf::SetClock(nullptr);

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "platform/gdi.h"
+#include "platform/host/call_faults.h"
 #include "platform/host/memory_registry.h"
 #include "platform/host/raster_objects.h"
 #include "platform/text.h"
@@ -220,6 +221,7 @@ std::uint32_t HostFiles::GetFileAttributesW(const char16_t* path) {
 std::uintptr_t HostFiles::SHGetFileInfoW(const char16_t* path, std::uint32_t,
                                          SHFILEINFOW* info, std::uint32_t infoSize,
                                          std::uint32_t flags) {
+  if (CallFails("SHGetFileInfoW")) return 0;
   if (path == nullptr || info == nullptr || infoSize < sizeof(SHFILEINFOW)) return 0;
   std::u16string text = path;
   int index = 0;
