@@ -158,6 +158,11 @@ class ItemTest : public ::testing::Test {
   // Attaches the module, creates the item at the screen width and sizes it
   // as the shell does after its first refresh query.
   void Create(int width = 240) {
+    Initialize(width);
+    SizeLikeTheShell(width);
+  }
+  // The module attached and the item created at the screen width, not sized yet.
+  void Initialize(int width = 240) {
     controls.SetScreenSize(width, 320);
     if (!attached_) {
       ASSERT_TRUE(AttachModule(kModule));
@@ -165,6 +170,9 @@ class ItemTest : public ::testing::Test {
     }
     item = InitializeCustomItem(&listItem, today);
     ASSERT_FALSE(pf::IsNull(item));
+  }
+  // The shell's refresh query and the size it then gives the item.
+  void SizeLikeTheShell(int width = 240) {
     Query();
     pf::MoveWindow(item, 0, 0, width, static_cast<int>(listItem.cyp), 1);
   }

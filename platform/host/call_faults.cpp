@@ -27,6 +27,8 @@ void FailCall(std::string_view name, int nth) {
 
 void ClearCallFaults() { Planned().clear(); }
 
+int PlannedCallFaults() { return static_cast<int>(Planned().size()); }
+
 bool CallFails(std::string_view name) {
   std::vector<PlannedFault>& planned = Planned();
   if (planned.empty()) return false;

@@ -10,6 +10,8 @@ namespace pf::host {
 void FailCall(std::string_view name, int nth = 1);
 // Forgets every call still to fail.
 void ClearCallFaults();
+// How many planned failures have not come yet.
+int PlannedCallFaults();
 // Asked by a stand-in at the start of `name`: true when this call is the one
 // to fail (the fault is then used up).
 bool CallFails(std::string_view name);

@@ -1,0 +1,192 @@
+// The item under a refusing platform: every refused call of a kind at creation, in turn, leaves no object behind and is mended by the next tick or refresh query; refused selects and date formats.
+#include "tests/item_test_support.h"
+
+namespace ostrel::testing {
+namespace {
+
+using pf::host::ClearCallFaults;
+using pf::host::FailCall;
+using pf::host::PlannedCallFaults;
+
+// A page as the window showed it after a paint.
+struct Picture {
+  int width = 0;
+  int height = 0;
+  std::vector<pf::host::Pixel> pixels;
+  bool operator==(const Picture& o) const {
+    return width == o.width && height == o.height && pixels == o.pixels;
+  }
+};
+
+std::ostream& operator<<(std::ostream& out, const Picture& p) {
+  return out << p.width << " x " << p.height;
+}
+
+// How the shell comes back to the item after a creation the platform spoiled.
+enum class Mend { ByTick, ByQuery };
+
+class ItemRecoveryTest : public ItemTest {
+ protected:
+  void SetUp() override {
+    ItemTest::SetUp();
+    SetLauncherPaths(5);
+    SetBlock(u"Time", u"ShowAlarm", 1);
+  }
+
+  // Every page, painted in turn from the current one.
+  std::vector<Picture> PagePictures() {
+    std::vector<Picture> pictures;
+    const int pages = Item().PageCount > 0 ? Item().PageCount : 1;
+    for (int page = 0; page < pages; ++page) {
+      Paint();
+      const auto shown = pf::host::HostScreen().WindowPicture(item);
+      pictures.push_back(shown ? Picture{shown->Width(), shown->Height(), shown->Pixels()} : Picture{});
+      Key(pf::VK_RIGHT);
+    }
+    return pictures;
+  }
+
+  // The item created with the planned faults, which are then dropped; then
+  // a tick before the shell's query and sizing, or the query alone.
+  // False when no planned fault came during the creation.
+  bool CreateAndMend(Mend mend) {
+    Initialize();
+    const bool refused = PlannedCallFaults() == 0;
+    ClearCallFaults();
+    if (mend == Mend::ByTick) Send(pf::WM_TIMER, kRefreshTimer);
+    SizeLikeTheShell();
+    return refused;
+  }
+
+  void Destroy() {
+    pf::DestroyWindow(item);
+    item = pf::WindowHandle{};
+  }
+
+  // For each n, the nth call named `call` is refused during creation; the
+  // pages must then show what a clean creation shows and the item must give
+  // back every object it made. Returns how many creations were spoiled.
+  int SweepCreation(const char* call, Mend mend) {
+    const int baseline = pf::LiveDrawingObjects();
+    CreateAndMend(mend);
+    const std::vector<Picture> clean = PagePictures();
+    Destroy();
+    int spoiled = 0;
+    for (int n = 1; n < 400; ++n) {
+      FailCall(call, n);
+      const bool refused = CreateAndMend(mend);
+      if (!refused) {
+        Destroy();
+        break;
+      }
+      ++spoiled;
+      EXPECT_EQ(windows.TimerPeriod(item, kRefreshTimer), kRefreshPeriod) << call << " #" << n;
+      EXPECT_EQ(PagePictures(), clean) << call << " #" << n << " refused at creation";
+      Destroy();
+      EXPECT_EQ(pf::LiveDrawingObjects(), baseline) << call << " #" << n;
+      EXPECT_EQ(windows.LiveMenus(), 0) << call << " #" << n;
+      EXPECT_TRUE(pf::host::DrawingFaults().empty()) << call << " #" << n << ": "
+                                                    << pf::host::DrawingFaults().front();
+      pf::host::ClearDrawingFaults();
+    }
+    return spoiled;
+  }
+};
+
+TEST_F(ItemRecoveryTest, WhatCreationCouldNotGetIsFetchedAgainByTheFirstTick) {
+  for (const char* call : {"GetDC", "GetSystemMetrics", "GetClientRect", "GetLocaleInfoW",
+                           "SHGetFileInfoW", "SHLoadImageFile", "SelectObject"}) {
+    EXPECT_GT(SweepCreation(call, Mend::ByTick), 0) << call << " is made at creation";
+  }
+}
+
+TEST_F(ItemRecoveryTest, WhatCreationCouldNotGetIsFetchedAgainByTheShellsQuery) {
+  for (const char* call : {"GetDC", "GetSystemMetrics", "GetClientRect", "GetLocaleInfoW",
+                           "SHGetFileInfoW", "SHLoadImageFile", "SelectObject", "SetTimer"}) {
+    EXPECT_GT(SweepCreation(call, Mend::ByQuery), 0) << call << " is made at creation";
+  }
+}
+
+TEST_F(ItemRecoveryTest, ARefusedTimerIsAskedForAgainAtTheNextQueryOnly) {
+  FailCall("SetTimer");
+  Initialize();
+  EXPECT_EQ(windows.TimerPeriod(item, kRefreshTimer), 0u);
+  SizeLikeTheShell();
+  EXPECT_EQ(windows.TimerPeriod(item, kRefreshTimer), kRefreshPeriod);
+  FailCall("SetTimer");
+  Query();
+  EXPECT_EQ(PlannedCallFaults(), 1) << "a running timer is not asked for again";
+}
+
+// Every select of one creation, three paints and a destruction refused in
+// turn: no font or bitmap stays selected, so each is deleted.
+TEST_F(ItemRecoveryTest, RefusedSelectsLeaveNoDrawingObjectBehind) {
+  const int baseline = pf::LiveDrawingObjects();
+  for (int n = 1;; ++n) {
+    ASSERT_LT(n, 400);
+    FailCall("SelectObject", n);
+    Create();
+    Paint();
+    Key(pf::VK_RIGHT);
+    Paint();
+    Send(pf::WM_TODAYCUSTOM_RECEIVEDSELECTION);
+    Paint();
+    const bool refused = PlannedCallFaults() == 0;
+    ClearCallFaults();
+    Destroy();
+    EXPECT_EQ(pf::LiveDrawingObjects(), baseline) << "select #" << n << " refused";
+    ASSERT_TRUE(pf::host::DrawingFaults().empty()) << "select #" << n << ": "
+                                                   << pf::host::DrawingFaults().front();
+    if (!refused) break;
+  }
+}
+
+// A frame whose bitmap cannot be selected draws nothing, and the next tick
+// asks for the paint once more even when nothing shown changed.
+TEST_F(ItemRecoveryTest, APaintThatDrewNothingIsAskedForAgainAtTheNextTick) {
+  Create();
+  Paint();
+  windows.ClearInvalidations();
+  Send(pf::WM_TIMER, kRefreshTimer);
+  ASSERT_EQ(Repaints(), 0) << "an idle tick asks for no paint";
+  FailCall("SelectObject");
+  EXPECT_TRUE(Of(Paint(), DrawKind::DrawText).empty());
+  Send(pf::WM_TIMER, kRefreshTimer);
+  EXPECT_EQ(Repaints(), 1);
+  EXPECT_TRUE(DrewText(Paint(), u"07:05"));
+  Send(pf::WM_TIMER, kRefreshTimer);
+  EXPECT_EQ(Repaints(), 1) << "asked for once";
+}
+
+TEST_F(ItemRecoveryTest, ARefusedDateFormatIsDoneAgainAtTheNextTick) {
+  Create();
+  const std::u16string date1 = Status().DateText1;
+  const std::u16string date2 = Status().DateText2;
+  ASSERT_FALSE(date1.empty());
+  clock.Advance(60);
+  FailCall("GetDateFormatW", 2);  // the second line's
+  windows.ClearInvalidations();
+  Send(pf::WM_TIMER, kRefreshTimer);
+  EXPECT_EQ(Status().DateText1, date1);
+  EXPECT_EQ(Status().DateText2, u"");
+  Send(pf::WM_TIMER, kRefreshTimer);
+  EXPECT_EQ(Status().DateText2, date2) << "formatted again a second later, not a minute";
+  EXPECT_EQ(Repaints(), 2) << "the new minute, then the date that came";
+  Send(pf::WM_TIMER, kRefreshTimer);
+  EXPECT_EQ(Repaints(), 2) << "nothing more to fetch";
+}
+
+// Icons and images whose files are missing are not asked for again: an
+// idle tick stays an idle tick.
+TEST_F(ItemRecoveryTest, MissingFilesAreNotFetchedAgainAtEachTick) {
+  Remove("Apps/app3.exe");
+  Remove("Windows/alarm96.png");
+  Create();
+  EXPECT_EQ(Item().Missing, 0u);
+  windows.ClearInvalidations();
+  Send(pf::WM_TIMER, kRefreshTimer);
+  EXPECT_EQ(Repaints(), 0);
+}
+
+}  // namespace
+}  // namespace ostrel::testing
