@@ -60,7 +60,7 @@ std::uint32_t FetchParts(pf::WindowHandle window, std::uint32_t parts) {
   std::uint32_t missing = 0;
   if (parts & kMissingSettings) {
     ReleaseLauncherIcons(settings);
-    LoadSettings(settings);
+    missing |= Unless(LoadSettings(settings) == LoadResult::Complete, kMissingSettings);
     // Everything below is made from the settings.
     parts |= kMissingImages | kMissingIcons | kMissingCells;
   }

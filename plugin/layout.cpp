@@ -50,9 +50,9 @@ int ComputeBlockHeight(const Settings& settings, const ItemState& item, int posi
   if (entry.Visible == 0 || block == nullptr) return 0;
   const std::int32_t height = BlockHeight(settings, *block);
   if (height != -1) return height;
-  pf::SurfaceHandle dc = pf::GetDC(item.ItemWindow);
+  const pf::SurfaceHandle dc = pf::GetDC(item.ItemWindow);
   const std::int64_t content = ItemBlockOf(entry.Kind)->ContentHeight(dc, settings, item);
-  pf::ReleaseDC(item.ItemWindow, dc);
+  if (!pf::IsNull(dc)) pf::ReleaseDC(item.ItemWindow, dc);
   return ClampToInt(content + settings.MarginTop + settings.MarginBottom);
 }
 
