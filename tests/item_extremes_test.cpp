@@ -63,7 +63,7 @@ TEST_F(ItemExtremesTest, LauncherCellsStayInRangeWhateverTheMargins) {
             Key(pf::VK_RIGHT);
           }
           EXPECT_TRUE(Of(Paint(), DrawKind::Icon).empty()) << "a left margin past the item hides the icons";
-        } else if (align == 0 && left >= 0 && right >= 0 && left + right <= 100) {
+        } else if (align == 0 && left >= 0 && right >= 0 && std::int64_t{left} + right <= 100) {
           EXPECT_EQ(cells[0].Bounds.left, left) << "a sane margin still places the first icon there";
         }
         Destroy();
