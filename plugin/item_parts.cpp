@@ -72,6 +72,7 @@ std::uint32_t FetchParts(pf::WindowHandle window, std::uint32_t parts) {
   if (parts & kMissingDayNames) missing |= Unless(ReadDayNames(item), kMissingDayNames);
   if (parts & kMissingCells) missing |= Unless(LayoutLauncher(settings, window), kMissingCells);
   if (parts & kMissingMenu) missing |= Unless(CreateContextMenu(item), kMissingMenu);
+  if (parts & kMissingCardPath) missing |= Unless(ReadStorageCardPath(Status()), kMissingCardPath);
   if (parts & kMissingTimer) {
     missing |= Unless(pf::SetTimer(window, kRefreshTimer, kRefreshPeriod, nullptr) != 0, kMissingTimer);
   }

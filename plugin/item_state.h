@@ -41,6 +41,7 @@ enum MissingPart : std::uint32_t {
   kMissingMenu = 1u << 5,
   kMissingTimer = 1u << 6,
   kMissingFrame = 1u << 7,     // the last paint drew nothing
+  kMissingCardPath = 1u << 8,  // the storage card's folder
 };
 
 struct ItemState {

@@ -21,7 +21,8 @@ int PenX(pf::LPARAM lParam) { return static_cast<std::int16_t>(pf::LOWORD(static
 int PenY(pf::LPARAM lParam) { return static_cast<std::int16_t>(pf::HIWORD(static_cast<std::uintptr_t>(lParam))); }
 
 // The creation sequence: settings, highlight color, images, layout and
-// icons, day names, launcher cells, first page, menu, status. What the
+// icons, day names, launcher cells, first page, menu, storage card folder,
+// status. What the
 // platform refuses is fetched again at the next tick or refresh query.
 pf::LRESULT OnCreate(pf::WindowHandle window) {
   ItemState& item = Item();
@@ -34,9 +35,8 @@ pf::LRESULT OnCreate(pf::WindowHandle window) {
   settings.Module = item.ModuleInstance;
   item.HighlightColor = static_cast<pf::COLORREF>(
       pf::SendMessageW(pf::GetParent(window), pf::TODAYM_GETCOLOR, pf::TODAYCOLOR_HIGHLIGHT, 0));
-  item.Missing = FetchParts(window, kMissingSettings | kMissingDayNames | kMissingMenu);
+  item.Missing = FetchParts(window, kMissingSettings | kMissingDayNames | kMissingMenu | kMissingCardPath);
   StatusState& status = Status();
-  ReadStorageCardPath(status);
   ReadPhoneStatus(status);
   ReadSystemInfo(settings.SysInfoSettings, status);
   return 0;

@@ -56,8 +56,9 @@ struct StatusState {
 };
 
 // Reads the storage card's folder once, when the item window is created; a
-// missing key or value leaves the path as it was.
-void ReadStorageCardPath(StatusState& status);
+// missing key or value leaves the path as it was. False when the registry
+// refused the read (the path is then read again later).
+bool ReadStorageCardPath(StatusState& status);
 // Alarm, operator, missed calls, unread messages, Bluetooth and Wi-Fi.
 // Returns 1 when any of them changed, else 0.
 int ReadPhoneStatus(StatusState& status);

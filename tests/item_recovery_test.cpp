@@ -221,6 +221,23 @@ TEST_F(ItemRecoveryTest, ARefusedDateFormatIsDoneAgainAtTheNextTick) {
   EXPECT_EQ(Repaints(), 2) << "nothing more to fetch";
 }
 
+TEST_F(ItemRecoveryTest, ARefusedStorageCardFolderIsReadAgainAtTheNextTickAndAMissingOneIsNot) {
+  Create();
+  EXPECT_EQ(Item().Missing & kMissingCardPath, 0u) << "no folder stored: nothing to fetch";
+  Destroy();
+  registry.SetString(pf::HKEY_CURRENT_USER, u"Software\\Microsoft\\File Explorer", u"StorageCardPath",
+                     u"\\Card");
+  registry.SetFailureHook([](pf::host::RegOp op, const std::u16string&, const std::u16string& name) -> long {
+    return op == pf::host::RegOp::Query && name == u"StorageCardPath" ? pf::ERROR_ACCESS_DENIED : 0;
+  });
+  Initialize();
+  registry.SetFailureHook(nullptr);
+  EXPECT_EQ(std::u16string(Status().StorageCardPath), u"");
+  Send(pf::WM_TIMER, kRefreshTimer);
+  EXPECT_EQ(std::u16string(Status().StorageCardPath), u"\\Card");
+  EXPECT_EQ(Item().Missing, 0u);
+}
+
 // Icons and images whose files are missing are not asked for again: an
 // idle tick stays an idle tick.
 TEST_F(ItemRecoveryTest, MissingFilesAreNotFetchedAgainAtEachTick) {
