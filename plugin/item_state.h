@@ -40,7 +40,7 @@ enum MissingPart : std::uint32_t {
   kMissingCells = 1u << 4,     // the launcher's cells (no width or icon size)
   kMissingMenu = 1u << 5,
   kMissingTimer = 1u << 6,
-  kMissingFrame = 1u << 7,     // the last paint drew nothing
+  kMissingFrame = 1u << 7,     // the last paint drew nothing, or was not asked for
   kMissingCardPath = 1u << 8,  // the storage card's folder
 };
 

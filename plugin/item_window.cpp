@@ -138,7 +138,10 @@ pf::LRESULT OnNavigation(pf::WindowHandle window, pf::WPARAM key) {
 
 }  // namespace
 
-void RepaintWhole(pf::WindowHandle window) { pf::InvalidateRect(window, nullptr, 0); }
+// A refused request is made again at the next tick.
+void RepaintWhole(pf::WindowHandle window) {
+  if (pf::InvalidateRect(window, nullptr, 0) == 0) Item().Missing |= kMissingFrame;
+}
 
 void ReleaseItemResources() {
   ItemState& item = Item();

@@ -2,6 +2,7 @@
 // and a repaint only when something shown changed.
 #include "platform/text.h"
 #include "platform/window.h"
+#include "plugin/item_handlers.h"
 #include "plugin/status_change.h"
 #include "plugin/status_state.h"
 
@@ -15,9 +16,6 @@ bool SysInfoVisible(const BlockTable& table) {
   }
   return false;
 }
-
-// The whole item, without erasing its background.
-void RequestRepaint(pf::WindowHandle window) { pf::InvalidateRect(window, nullptr, 0); }
 
 }  // namespace
 
@@ -43,9 +41,9 @@ void RefreshTick(pf::WindowHandle window, int force, const Settings& settings,
     pf::ClearText(status.DateText2, kDateTextCapacity);
     pf::CopyText(status.TimeText, kTimeTextCapacity, clock);
     FormatDateTexts(settings.DateSettings, status);
-    RequestRepaint(window);
+    RepaintWhole(window);
   } else if (changed) {
-    RequestRepaint(window);
+    RepaintWhole(window);
   }
 }
 

@@ -203,6 +203,19 @@ TEST_F(ItemRecoveryTest, APaintThatDrewNothingIsAskedForAgainAtTheNextTick) {
   EXPECT_EQ(Repaints(), 1) << "asked for once";
 }
 
+TEST_F(ItemRecoveryTest, ARefusedRepaintRequestIsMadeAgainAtTheNextTick) {
+  Create();
+  clock.Advance(60);
+  windows.ClearInvalidations();
+  FailCall("InvalidateRect");
+  Send(pf::WM_TIMER, kRefreshTimer);
+  EXPECT_EQ(Repaints(), 0) << "the new minute's request was refused";
+  Send(pf::WM_TIMER, kRefreshTimer);
+  EXPECT_EQ(Repaints(), 1);
+  Send(pf::WM_TIMER, kRefreshTimer);
+  EXPECT_EQ(Repaints(), 1);
+}
+
 TEST_F(ItemRecoveryTest, ARefusedDateFormatIsDoneAgainAtTheNextTick) {
   Create();
   const std::u16string date1 = Status().DateText1;

@@ -49,6 +49,7 @@ void InstallWindowPictures() {
 HostWindows::HostWindows() { InstallWindowPictures(); }
 
 int HostWindows::InvalidateRect(WindowHandle window, const RECT* rect, int erase) {
+  if (CallFails("InvalidateRect")) return 0;
   InvalidateRequest request;
   request.window = window;
   request.whole = rect == nullptr;
