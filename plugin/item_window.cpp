@@ -22,8 +22,8 @@ int PenY(pf::LPARAM lParam) { return static_cast<std::int16_t>(pf::HIWORD(static
 
 // The creation sequence: settings, highlight color, images, layout and
 // icons, day names, launcher cells, first page, menu, storage card folder,
-// status. What the
-// platform refuses is fetched again at the next tick or refresh query.
+// status. What the platform refuses is fetched again at the next tick or
+// refresh query.
 pf::LRESULT OnCreate(pf::WindowHandle window) {
   ItemState& item = Item();
   ReleaseItemResources();  // what an earlier window of this module left

@@ -64,14 +64,6 @@ void PrepareLayout(Settings& settings, ItemState& item) {
   item.PageCount = PageCountOf(settings);
 }
 
-int ComputeItemHeight(const Settings& settings, const ItemState& item) {
-  int heights[BlockCount];
-  for (int position = 0; position < BlockCount; ++position) {
-    heights[position] = ComputeBlockHeight(settings, item, position);
-  }
-  return ItemHeightOf(settings, heights);
-}
-
 int RemeasureItem(Settings& settings, const ItemState& item, bool* bandsChanged) {
   int heights[BlockCount];
   for (int position = 0; position < BlockCount; ++position) {
