@@ -1,4 +1,6 @@
 // What the item fetches from the platform at creation (settings, images, layout, icons, day names, cells, menu, timer), and fetching again what was refused.
+#include <algorithm>
+
 #include "platform/locale.h"
 #include "platform/text.h"
 #include "platform/window.h"
@@ -16,6 +18,12 @@ namespace {
 
 // Room for any locale's abbreviation before it is cut to its slot.
 constexpr int kDayNameScratch = 80;
+
+// Parts that cost a reload of settings, images or icons: when the platform
+// keeps refusing one, it is asked for after 1, 2, 4 ... up to this many
+// ticks or queries, so a lasting fault does not reload every second.
+constexpr std::uint32_t kCostlyParts = kMissingSettings | kMissingImages | kMissingIcons;
+constexpr std::int32_t kLongestCostlyWait = 64;
 
 // Abbreviated day names, Monday first; a name longer than its slot is cut.
 // False when the locale gave not every name.
@@ -83,10 +91,21 @@ void FetchMissingParts(pf::WindowHandle window) {
   ItemState& item = Item();
   // Only the window that owns the module's state mends it.
   if (item.Missing == 0 || window != item.ItemWindow) return;
-  const std::uint32_t wanted = item.Missing;
-  item.Missing = FetchParts(window, wanted);
+  std::uint32_t wanted = item.Missing;
+  if (item.CostlySkips > 0) {
+    --item.CostlySkips;
+    wanted &= ~kCostlyParts;
+  }
+  const std::uint32_t still = FetchParts(window, wanted);
+  item.Missing = still | (item.Missing & ~wanted);
+  // A costly part refused again waits twice as many chances as before.
+  if ((wanted & kCostlyParts) != 0) {
+    const bool refused = (still & kCostlyParts) != 0;
+    item.CostlyWait = !refused ? 0 : item.CostlyWait == 0 ? 1 : std::min(2 * item.CostlyWait, kLongestCostlyWait);
+    item.CostlySkips = item.CostlyWait;
+  }
   // Whatever was got this time (a frame is only asked for) shows at once.
-  if ((wanted & ~item.Missing & ~kMissingTimer) != 0) RepaintWhole(window);
+  if ((wanted & ~still & ~kMissingTimer) != 0) RepaintWhole(window);
 }
 
 }  // namespace ostrel

@@ -56,6 +56,8 @@ struct ItemState {
   char16_t DayNames[7][kDayNameCapacity] = {};  // Monday first
   pf::MenuHandle ContextMenu{};
   std::uint32_t Missing = 0;  // MissingPart bits
+  std::int32_t CostlyWait = 0;   // chances a costly part waits after its last refusal
+  std::int32_t CostlySkips = 0;  // chances still to pass before it is asked for again
 };
 
 // The one item state of the loaded module.

@@ -35,6 +35,8 @@ pf::LRESULT OnCreate(pf::WindowHandle window) {
   settings.Module = item.ModuleInstance;
   item.HighlightColor = static_cast<pf::COLORREF>(
       pf::SendMessageW(pf::GetParent(window), pf::TODAYM_GETCOLOR, pf::TODAYCOLOR_HIGHLIGHT, 0));
+  item.CostlyWait = 0;
+  item.CostlySkips = 0;
   item.Missing = FetchParts(window, kMissingSettings | kMissingDayNames | kMissingMenu | kMissingCardPath);
   StatusState& status = Status();
   ReadPhoneStatus(status);
@@ -50,6 +52,8 @@ pf::LRESULT OnDestroy(pf::WindowHandle window) {
     ReleaseItemResources();
     item.ItemWindow = pf::WindowHandle{};
     item.Missing = 0;
+    item.CostlyWait = 0;
+    item.CostlySkips = 0;
   }
   return 0;
 }

@@ -152,6 +152,31 @@ TEST_F(ItemRecoveryTest, WhatCreationCouldNotGetIsFetchedAgainByTheShellsQuery) 
   EXPECT_GT(SweepSettingsReads(Mend::ByQuery), 50) << "every open and query of the settings";
 }
 
+// A read the registry keeps refusing: the whole settings are not loaded
+// again every second, yet they come soon after the registry gives them.
+TEST_F(ItemRecoveryTest, ALastingRefusalIsAskedForLessAndLessOftenUntilItEnds) {
+  int reads = 0;
+  bool refusing = true;
+  registry.SetFailureHook([&](pf::host::RegOp op, const std::u16string&, const std::u16string& name) -> long {
+    if (op != pf::host::RegOp::Query || name != u"MarginLeft") return 0;
+    ++reads;
+    return refusing ? pf::ERROR_ACCESS_DENIED : 0;
+  });
+  Create();
+  for (int tick = 0; tick < 200; ++tick) Send(pf::WM_TIMER, kRefreshTimer);
+  EXPECT_LE(reads, 12) << "after 1, 2, 4 ... 64 ticks, not every tick";
+  EXPECT_GE(reads, 8);
+  EXPECT_NE(PluginSettings().MarginLeft, 6);
+  refusing = false;
+  for (int tick = 0; tick < 65; ++tick) Send(pf::WM_TIMER, kRefreshTimer);
+  EXPECT_EQ(PluginSettings().MarginLeft, 6);
+  EXPECT_EQ(Item().Missing, 0u);
+  const int done = reads;
+  for (int tick = 0; tick < 100; ++tick) Send(pf::WM_TIMER, kRefreshTimer);
+  EXPECT_EQ(reads, done);
+  registry.SetFailureHook(nullptr);
+}
+
 TEST_F(ItemRecoveryTest, ARefusedTimerIsAskedForAgainAtTheNextQueryOnly) {
   FailCall("SetTimer");
   Initialize();
