@@ -131,25 +131,21 @@ RealizedFont::RealizedFont(FT_FaceRec_* face, const LOGFONTW& request) : face_(f
   fakeItalic_ = request.lfItalic != 0 && (face_->style_flags & FT_STYLE_FLAG_ITALIC) == 0;
   if (FT_IS_SCALABLE(face_)) {
     SetScalableSize(request);
-    useStrike_ = HasAliasedStrike();
+    mono_ = GaspAsksForNoGrey();
   } else {
     SetBitmapSize(request.lfHeight);
   }
 }
 
-// GDI draws a TrueType face's own bitmap strike when the face has one for
-// the size and its "gasp" table asks for no grey levels there (Wine's Tahoma
-// and Tahoma Bold have strikes up to 16 pixels per em); a simulated style or
-// a stretched width is drawn from the outline.
-bool RealizedFont::HasAliasedStrike() const {
-  if (!FT_HAS_FIXED_SIZES(face_) || fakeBold_ || fakeItalic_) return false;
-  if (face_->size->metrics.x_ppem != face_->size->metrics.y_ppem) return false;
+// GDI draws a TrueType face without grey levels at the sizes where its
+// "gasp" table asks for none (Wine's Tahoma: up to 16 pixels per em), from
+// the face's bitmap strike when it has one for the size (Tahoma: 8 to 13, 15
+// and 16) and otherwise from the outline hinted for black and white; a
+// simulated style keeps its grey levels.
+bool RealizedFont::GaspAsksForNoGrey() const {
+  if (fakeBold_ || fakeItalic_) return false;
   const FT_Int gasp = FT_Get_Gasp(face_, static_cast<FT_UInt>(ppem_));
-  if (gasp == FT_GASP_NO_TABLE || (gasp & FT_GASP_DO_GRAY) != 0) return false;
-  for (int i = 0; i < face_->num_fixed_sizes; ++i) {
-    if (Round26(face_->available_sizes[i].y_ppem) == ppem_) return true;
-  }
-  return false;
+  return gasp != FT_GASP_NO_TABLE && (gasp & FT_GASP_DO_GRAY) == 0;
 }
 
 RealizedFont::~RealizedFont() { FT_Done_Face(face_); }
@@ -231,12 +227,14 @@ Glyph RealizedFont::LoadGlyph(char32_t c) {
   // A simulated bold widens every cell by one pixel, as GDI does.
   glyph.advance = static_cast<int>((slot->metrics.horiAdvance + 63) >> 6) + (fakeBold_ ? 1 : 0);
   glyph.penAdvance = glyph.advance;
-  // The cell advance stays the outline's; the picture comes from the strike.
-  if (useStrike_ && (FT_Load_Glyph(face_, index, FT_LOAD_DEFAULT | FT_LOAD_TARGET_MONO) != 0 ||
-                     slot->format != FT_GLYPH_FORMAT_BITMAP)) {
-    if (FT_Load_Glyph(face_, index, flags) != 0) return glyph;
-  }
-  if (useStrike_ && slot->format == FT_GLYPH_FORMAT_BITMAP) {
+  // The cell advance stays the outline's; the picture (and the pen's
+  // advance) of a glyph without grey levels come from the strike or the
+  // outline hinted for black and white.
+  if (mono_) {
+    if (FT_Load_Glyph(face_, index, FT_LOAD_DEFAULT | FT_LOAD_IGNORE_GLOBAL_ADVANCE_WIDTH | FT_LOAD_TARGET_MONO) !=
+        0) {
+      return glyph;
+    }
     glyph.penAdvance = static_cast<int>((slot->metrics.horiAdvance + 63) >> 6);
   }
   if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
@@ -246,7 +244,7 @@ Glyph RealizedFont::LoadGlyph(char32_t c) {
       FT_Outline_Transform(&slot->outline, &shear);
     }
   }
-  if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0) return glyph;
+  if (FT_Render_Glyph(slot, mono_ ? FT_RENDER_MODE_MONO : FT_RENDER_MODE_NORMAL) != 0) return glyph;
   const FT_Bitmap& bitmap = slot->bitmap;
   glyph.left = slot->bitmap_left;
   glyph.top = slot->bitmap_top;

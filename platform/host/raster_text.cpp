@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/host/glyph_levels.h"
 #include "platform/host/host_draw.h"
 #include "platform/host/raster_objects.h"
 #include "platform/text.h"
@@ -152,7 +153,8 @@ void HostDrawing::DrawTextRun(const SurfaceRecord& surface, RasterImage* target,
         int px = left + col;
         int py = top + row;
         if (px < area.left || px >= area.right || py < area.top || py >= area.bottom) continue;
-        target->BlendCoverage(px, py, color, g.coverage[static_cast<std::size_t>(row) * g.width + col]);
+        const int coverage = g.coverage[static_cast<std::size_t>(row) * g.width + col];
+        DrawGlyphPixel(*target, px, py, color, GlyphLevel(coverage));
       }
     }
   });
