@@ -248,7 +248,10 @@ int HostDrawing::DrawTextW(SurfaceHandle surface, const char16_t* text, int coun
     int x = rect->left;
     if (format & DT_CENTER) x = (rect->left + rect->right - width) / 2;
     if (format & DT_RIGHT) x = rect->right - width;
-    if (singleLine && (format & DT_VCENTER)) y = rect->top + (rect->bottom - rect->top - lineHeight) / 2;
+    // Half the box less half the line, each halved on its own: a box shorter
+    // than the line by an odd number puts the line one pixel higher than
+    // halving the difference would.
+    if (singleLine && (format & DT_VCENTER)) y = rect->top + (rect->bottom - rect->top) / 2 - lineHeight / 2;
     if (singleLine && (format & DT_BOTTOM)) y = rect->bottom - lineHeight;
     if ((format & DT_CALCRECT) == 0) {
       DrawTextRun(*record, target, x, y, line, nullptr, (format & DT_NOCLIP) ? nullptr : rect);
