@@ -2,6 +2,7 @@
 #include "platform/host/host_fonts.h"
 
 #include <fontconfig/fontconfig.h>
+#include <sys/stat.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_GASP_H
@@ -48,11 +49,13 @@ class FontLibrary {
   }
   ~FontLibrary() {
     realized_.clear();
+    if (user_ != nullptr) FcConfigDestroy(user_);
     if (config_ != nullptr) FcConfigDestroy(config_);
     if (library_ != nullptr) FT_Done_FreeType(library_);
   }
 
   std::shared_ptr<RealizedFont> Realize(const LOGFONTW& font);
+  bool AddUserFolder(const std::string& folder);
 
  private:
   using Key = std::tuple<std::string, int, int, bool, bool>;
@@ -61,14 +64,14 @@ class FontLibrary {
 
   FT_Library library_ = nullptr;
   FcConfig* config_ = nullptr;
+  FcConfig* user_ = nullptr;  // the user's own font folders alone
   std::map<std::tuple<std::string, bool, bool>, FaceFile> matches_;
   std::map<Key, std::shared_ptr<RealizedFont>> realized_;
 };
 
-FaceFile FontLibrary::Match(const std::string& family, bool bold, bool italic) {
-  auto key = std::make_tuple(family, bold, italic);
-  auto found = matches_.find(key);
-  if (found != matches_.end()) return found->second;
+// The file fontconfig matches in a configuration; with familyOnly, only a
+// file of that very family (any weight and slant) counts.
+FaceFile MatchIn(FcConfig* config, const std::string& family, bool bold, bool italic, bool familyOnly) {
   FaceFile file;
   FcPattern* pattern = FcPatternCreate();
   if (!family.empty()) {
@@ -76,19 +79,51 @@ FaceFile FontLibrary::Match(const std::string& family, bool bold, bool italic) {
   }
   FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
   FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-  FcConfigSubstitute(config_, pattern, FcMatchPattern);
+  FcConfigSubstitute(config, pattern, FcMatchPattern);
   FcDefaultSubstitute(pattern);
   FcResult result = FcResultNoMatch;
-  FcPattern* match = FcFontMatch(config_, pattern, &result);
+  FcPattern* match = FcFontMatch(config, pattern, &result);
+  bool wanted = match != nullptr && !familyOnly;
+  FcChar8* name = nullptr;
+  for (int i = 0; match != nullptr && familyOnly && FcPatternGetString(match, FC_FAMILY, i, &name) == FcResultMatch;
+       ++i) {
+    wanted = wanted || FcStrCmpIgnoreCase(name, reinterpret_cast<const FcChar8*>(family.c_str())) == 0;
+  }
   FcChar8* path = nullptr;
-  if (match != nullptr && FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch) {
+  if (wanted && FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch) {
     file.path = reinterpret_cast<const char*>(path);
     FcPatternGetInteger(match, FC_INDEX, 0, &file.index);
   }
   if (match != nullptr) FcPatternDestroy(match);
   FcPatternDestroy(pattern);
+  return file;
+}
+
+// The user's own fonts first, for the families they hold (the platform
+// prefers the fonts installed in its font folder); otherwise fontconfig's
+// choice among the system's and Wine's fonts.
+FaceFile FontLibrary::Match(const std::string& family, bool bold, bool italic) {
+  auto key = std::make_tuple(family, bold, italic);
+  auto found = matches_.find(key);
+  if (found != matches_.end()) return found->second;
+  FaceFile file;
+  if (user_ != nullptr && !family.empty()) file = MatchIn(user_, family, bold, italic, true);
+  if (file.path.empty() && config_ != nullptr) file = MatchIn(config_, family, bold, italic, false);
   matches_[key] = file;
   return file;
+}
+
+bool FontLibrary::AddUserFolder(const std::string& folder) {
+  struct stat info {};
+  if (::stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return false;
+  // The system's configuration (its cache folders) without its fonts.
+  if (user_ == nullptr) user_ = FcInitLoadConfig();
+  if (user_ == nullptr || !FcConfigAppFontAddDir(user_, reinterpret_cast<const FcChar8*>(folder.c_str()))) {
+    return false;
+  }
+  matches_.clear();
+  realized_.clear();
+  return true;
 }
 
 void FontLibrary::DropUnused() {
@@ -264,5 +299,7 @@ Glyph RealizedFont::LoadGlyph(char32_t c) {
 }
 
 std::shared_ptr<RealizedFont> RealizeFont(const LOGFONTW& font) { return Library().Realize(font); }
+
+bool UseFontFolder(const std::string& folder) { return Library().AddUserFolder(folder); }
 
 }  // namespace pf::host

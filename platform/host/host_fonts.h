@@ -76,4 +76,10 @@ class RealizedFont {
 // that do not change the glyphs share one.
 std::shared_ptr<RealizedFont> RealizeFont(const LOGFONTW& font);
 
+// Adds a folder of the user's own fonts (say, the .ttf files of a device's
+// \Windows folder): for a family they hold, the best of their weights and
+// slants is drawn (a missing bold simulated), before any other font of that
+// name. False when the folder is missing or fontconfig cannot read it.
+bool UseFontFolder(const std::string& folder);
+
 }  // namespace pf::host
