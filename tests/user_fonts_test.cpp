@@ -14,9 +14,9 @@ namespace {
 
 const std::string kDejaVu = "/usr/share/fonts/truetype/dejavu/";
 
-std::shared_ptr<RealizedFont> Realize(const char16_t* face, int weight) {
+std::shared_ptr<RealizedFont> Realize(const char16_t* face, int weight, int height = -40) {
   LOGFONTW font{};
-  font.lfHeight = -40;
+  font.lfHeight = height;
   font.lfWeight = weight;
   CopyText(font.lfFaceName, LF_FACESIZE, face);
   return RealizeFont(font);
@@ -48,6 +48,11 @@ TEST(UserFonts, AFoldersFacesAreDrawnForTheirFamilyBoldAsItselfAndAMissingBoldSi
   EXPECT_EQ(simulated->FamilyName(), "Ostrel Regular Only");
   EXPECT_TRUE(simulated->SimulatedBold());
   EXPECT_EQ(Realize(u"Tahoma", FW_BOLD)->FamilyName(), "Tahoma") << "other families as before";
+  // Ascent and descent scaled as GDI scales them: DejaVu Sans's 1901 and 483
+  // units of 2048 at 21 pixels per em are 19.49 and 4.95 pixels, 19 and 5.
+  const auto small = Realize(u"Ostrel Stand In", FW_NORMAL, -21);
+  EXPECT_EQ(small->Metrics().ascent, 19);
+  EXPECT_EQ(small->Metrics().descent, 5);
   std::system(("rm -rf '" + folder + "'").c_str());
 }
 

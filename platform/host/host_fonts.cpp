@@ -213,17 +213,19 @@ void RealizedFont::SetScalableSize(const LOGFONTW& request) {
         FT_MulDiv(request.lfWidth, face_->units_per_EM, os2->xAvgCharWidth), 1, kMaxPpem));
   }
   FT_Set_Pixel_Sizes(face_, static_cast<FT_UInt>(xppem), static_cast<FT_UInt>(ppem_));
-  FT_Fixed yScale = face_->size->metrics.y_scale;
-  metrics_.ascent = Round26(FT_MulFix(ascentUnits, yScale));
-  metrics_.descent = Round26(FT_MulFix(descentUnits, yScale));
+  // Font units to whole pixels as GDI scales them: by the pixels per em over
+  // the units per em in 16.16, each value rounded once (DejaVu Sans's ascent
+  // at 21 pixels per em, 19.49, is 19; rounding a 26.6 value would give 20).
+  const FT_Fixed emScale = FT_MulDiv(ppem_, 1 << 16, face_->units_per_EM);
+  auto scale = [emScale](FT_Long units) { return static_cast<int>(FT_MulFix(units, emScale)); };
+  metrics_.ascent = scale(ascentUnits);
+  metrics_.descent = scale(descentUnits);
   metrics_.height = metrics_.ascent + metrics_.descent;
-  metrics_.internalLeading = std::max(metrics_.height - ppem_, 0);
-  metrics_.underlineOffset = std::max(-Round26(FT_MulFix(face_->underline_position, yScale)), 1);
-  metrics_.underlineThickness =
-      std::max(Round26(FT_MulFix(face_->underline_thickness, yScale)), 1);
-  metrics_.strikeOffset = os2 != nullptr && os2->yStrikeoutPosition > 0
-                              ? Round26(FT_MulFix(os2->yStrikeoutPosition, yScale))
-                              : metrics_.ascent / 3;
+  metrics_.internalLeading = std::max(scale(ascentUnits + descentUnits - face_->units_per_EM), 0);
+  metrics_.underlineOffset = std::max(-scale(face_->underline_position), 1);
+  metrics_.underlineThickness = std::max(scale(face_->underline_thickness), 1);
+  metrics_.strikeOffset = os2 != nullptr && os2->yStrikeoutPosition > 0 ? scale(os2->yStrikeoutPosition)
+                                                                        : metrics_.ascent / 3;
 }
 
 // Bitmap fonts: the strike whose height is nearest to the request.

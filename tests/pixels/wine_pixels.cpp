@@ -3,13 +3,14 @@
 //   ostrel-wine-pixels PREVIEW SHOTS_FOLDER EXPECTED
 //
 // SHOTS_FOLDER holds what the Windows-side test TodayHostPixels wrote:
-// manifest.txt ("NAME WIDTH DPI ITEM_TOP ITEM_HEIGHT DATE TIME [SETTINGS.reg]"
-// per line), NAME-background.png (the host window without items) and
-// NAME-item.png (with the item). For each line the background's rows from
-// ITEM_TOP on become the preview's watermark; the preview draws the item at
-// that time on a device without files (as the Wine prefix has none of the
-// device's programs) and its picture is compared with the item's rows of
-// NAME-item.png. Prints one line per picture and exits 0 when every count is
+// manifest.txt ("NAME WIDTH DPI ITEM_TOP ITEM_HEIGHT DATE TIME SETTINGS FONTS"
+// per line, SETTINGS a .reg file and FONTS a folder of fonts, "-" for none),
+// NAME-background.png (the host window without items) and NAME-item.png (with
+// the item). For each line the background's rows from ITEM_TOP on become the
+// preview's watermark; the preview draws the item at that time, with those
+// settings and fonts, on a device without files (as the Wine prefix has none
+// of the device's programs) and its picture is compared with the item's rows
+// of NAME-item.png. Prints one line per picture and exits 0 when every count is
 // EXPECTED, 1 when one is not, 2 on bad input.
 #include <sys/stat.h>
 
@@ -34,6 +35,7 @@ struct Shot {
   std::string date;
   std::string time;
   std::string settings;
+  std::string fonts;
 };
 
 std::string Quoted(const std::string& text) {
@@ -65,7 +67,8 @@ bool PreviewPicture(const std::string& preview, const std::string& folder, const
   std::string command = Quoted(preview) + " --now " + Quoted(shot.date + " " + shot.time) + " --dpi " +
                         std::to_string(shot.dpi) + " --width " + std::to_string(shot.width) + " --watermark " +
                         Quoted(watermark) + " --device-root " + Quoted(device) + " --png " + Quoted(picture);
-  if (!shot.settings.empty()) command += " --reg " + Quoted(shot.settings);
+  if (shot.settings != "-") command += " --reg " + Quoted(shot.settings);
+  if (shot.fonts != "-") command += " --fonts " + Quoted(shot.fonts);
   if (std::system(command.c_str()) != 0 || !pf::host::ReadPng(picture, out)) {
     std::cerr << shot.name << ": the preview failed: " << command << "\n";
     return false;
@@ -114,11 +117,11 @@ int main(int argc, char** argv) {
   for (std::string line; std::getline(manifest, line);) {
     Shot shot;
     std::istringstream words(line);
-    if (!(words >> shot.name >> shot.width >> shot.dpi >> shot.top >> shot.height >> shot.date >> shot.time)) {
+    if (!(words >> shot.name >> shot.width >> shot.dpi >> shot.top >> shot.height >> shot.date >> shot.time >>
+          shot.settings >> shot.fonts)) {
       std::cerr << folder << "/manifest.txt: bad line \"" << line << "\"\n";
       return 2;
     }
-    words >> shot.settings;
     RasterImage host, wine;
     if (!PreviewPicture(preview, folder, shot, &host) ||
         !pf::host::ReadPng(folder + "/" + shot.name + "-item.png", &wine)) {
