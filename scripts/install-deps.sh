@@ -5,7 +5,7 @@ set -euo pipefail
 PACKAGES=(
   g++ clang libclang-rt-14-dev llvm cmake make pkg-config
   libgtest-dev googletest libbenchmark-dev nlohmann-json3-dev libcli11-dev
-  libfreetype-dev libfontconfig-dev libpng-dev fontconfig
+  libfreetype-dev libfontconfig-dev libpng-dev fontconfig fonts-dejavu-core
   mingw-w64 wine64 fonts-wine xvfb xauth
 )
 
