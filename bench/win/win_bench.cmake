@@ -14,6 +14,8 @@ target_link_libraries(ostrel_win_bench PRIVATE ostrel_plugin ostrel_config ole32
 target_compile_definitions(ostrel_win_bench PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 target_include_directories(ostrel_win_bench PRIVATE ${CMAKE_SOURCE_DIR}/programs/ostrelcfg)
 target_link_options(ostrel_win_bench PRIVATE -static -municode)
+# Linked as the deliverables are, so that it measures their code.
+ostrel_whole_program(ostrel_win_bench)
 file(GLOB OSTREL_BENCH_STATE_IMAGES ${CMAKE_SOURCE_DIR}/res/images/*.png)
 file(COPY ${OSTREL_BENCH_STATE_IMAGES} DESTINATION ${CMAKE_CURRENT_BINARY_DIR})
 
