@@ -77,12 +77,13 @@ int LineHeight(pf::SurfaceHandle surface, const FontSpec& spec) {
 
 PaintFonts::~PaintFonts() {
   if (selected_) PutBackFont(surface_, previous_);
-  for (pf::FontHandle font : fonts_) pf::DeleteObject(font);
+  for (int i = 0; i < made_; ++i) pf::DeleteObject(fonts_[i]);
 }
 
 pf::FontHandle PaintFonts::Make(const FontSpec& spec) {
+  if (made_ == kMaxFonts) return pf::FontHandle{};
   pf::FontHandle font = CreateSpecFont(surface_, spec);
-  if (!pf::IsNull(font)) fonts_.push_back(font);
+  if (!pf::IsNull(font)) fonts_[made_++] = font;
   return font;
 }
 
