@@ -1,10 +1,11 @@
-# Cross build for 64-bit Windows with mingw-w64 (posix thread model), tests
-# run under Wine through the emulator script.
+# Cross build for 64-bit Windows with mingw-w64, tests run under Wine through
+# the emulator script. The win32 thread model: nothing here starts a thread,
+# and the posix model would link a threading runtime into every program.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-win32)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-win32)
 set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)

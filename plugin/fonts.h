@@ -1,8 +1,6 @@
 // Density scaling, fonts made from a FontSpec, and text measuring for the item's drawing.
 #pragma once
 
-#include <vector>
-
 #include "platform/types.h"
 #include "settings/settings.h"
 
@@ -24,9 +22,14 @@ int LineHeight(pf::SurfaceHandle surface, const FontSpec& spec);
 pf::SIZE MeasureText(pf::SurfaceHandle surface, const char16_t* text);
 
 // The fonts of one block paint: made from specs, selected in turn, and at the
-// end the surface's own font selected again and every font deleted.
+// end the surface's own font selected again and every font deleted. Held in
+// place, so that a paint asks nothing of the heap; a block asking for more
+// than kMaxFonts gets a null font (its text drawn in the font selected).
 class PaintFonts {
  public:
+  // The most any block makes: the Time block's clock, alarm and two dates.
+  static constexpr int kMaxFonts = 4;
+
   explicit PaintFonts(pf::SurfaceHandle surface) : surface_(surface) {}
   ~PaintFonts();
   PaintFonts(const PaintFonts&) = delete;
@@ -40,7 +43,8 @@ class PaintFonts {
   pf::SurfaceHandle surface_;
   pf::FontHandle previous_{};
   bool selected_ = false;
-  std::vector<pf::FontHandle> fonts_;
+  pf::FontHandle fonts_[kMaxFonts] = {};
+  int made_ = 0;
 };
 
 }  // namespace ostrel

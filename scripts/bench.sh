@@ -12,6 +12,11 @@
 #   - the peak memory of ostrel-preview --dump-settings on a .reg file of
 #     about 200 MB and of ostrelcfg-sim opening the Launcher page of 10^6
 #     entries.
+#   - the footprint: the installed ostrel.dll and ostrelcfg.exe, what their
+#     bytes are made of (from the link maps), the address space the DLL
+#     takes; the heap the item's own code asks for per idle tick and per
+#     paint and the most it holds (host, ostrel_heap_bench), and the private
+#     bytes its creation adds to the process on Win32.
 #
 #   scripts/bench.sh [--quick]
 #
@@ -166,7 +171,60 @@ memory_figures() {
   rm -f "$out/memory-reg.reg" "$out/memory-cfg.reg"
 }
 
+# ---- Footprint: the installed files' sizes, and what the plug-in's bytes
+# are made of, from its link map: each input section that lands in the file
+# (not .bss, nothing discarded) by the file it came from; "other" is what the
+# linker itself adds (headers, alignment, relocations, the export table).
+map_parts() {
+  local map=$1 size=$2
+  awk -v size="$size" '
+    function hex(s,   i, n) {
+      n = 0; s = tolower(s); sub(/^0x/, "", s)
+      for (i = 1; i <= length(s); ++i) n = n * 16 + index("0123456789abcdef", substr(s, i, 1)) - 1
+      return n
+    }
+    function part(file) {
+      if (file ~ /\.lto\.o$|\.ltrans\.o$|\.res\)?$|libostrel_/) return "project"
+      if (file ~ /libstdc\+\+/) return "libstdcxx"
+      if (file ~ /libgcc/) return "libgcc"
+      if (file ~ /lib(mingw32|mingwex|msvcrt)\.a\(lib64_|crt[^\/]*\.o$|crt2[^\/]*\.o$/) return "crt"
+      if (file ~ /\.a\(/) return "imports"
+      return "other"
+    }
+    /^Linker script and memory map/ { on = 1; next }
+    !on { next }
+    /^ [.][^ ]*$/ { section = $1; next }
+    /^ [.][^ ]* +0x[0-9a-f]+ +0x[0-9a-f]+ +[^ ]/ { section = $1; address = $2; bytes = $3; $1 = $2 = $3 = ""; file = $0 }
+    /^ +0x[0-9a-f]+ +0x[0-9a-f]+ +[^ ]/ && section != "" { address = $1; bytes = $2; $1 = $2 = ""; file = $0 }
+    {
+      if (file == "") next
+      sub(/^ +/, "", file)
+      if (hex(address) != 0 && section !~ /^[.](bss|debug)/) { total[part(file)] += hex(bytes); sum += hex(bytes) }
+      file = ""; section = ""
+    }
+    END {
+      for (p in total) if (p != "other") print p, total[p]
+      print "other", size - sum + total["other"]
+    }' "$map"
+}
+
+footprint() {
+  local name key size image
+  for name in ostrel.dll ostrelcfg.exe; do
+    key=${name/./_}
+    size=$(stat -c %s "$out/today/$name")
+    cmp -s "$out/today/$name" "$win/item/$name" || echo "error.footprint_not_the_built_$key 1"
+    echo "footprint.$key $size"
+    map_parts "$win/item/${name%.*}.map" "$size" | sed "s/^/footprint.${key}_parts./"
+  done
+  image=$(x86_64-w64-mingw32-objdump -p "$out/today/ostrel.dll" | awk '$1 == "SizeOfImage" { print $2 }')
+  echo "footprint.ostrel_dll_image $((16#$image))"
+}
+
 start=$(date +%s)
+collect < <(footprint)
+collect < <("$out/bench/ostrel_heap_bench" "$([ $quick = 1 ] && echo 100 || echo 10000)")
+collect < <(win_bench --memory 5)
 collect < <(memory_figures)
 collect < <(host_figures)
 collect < <(win_bench --item --balance "$paints")
@@ -232,12 +290,26 @@ num() { awk -v x="${fig[$1]:-}" 'BEGIN { if (x == "") print "-"; else printf "%.
   echo "peak memory: ostrel-preview --dump-settings of a $(v memory.reg_file_mb) MB .reg $(v memory.reg_200mb_peak_mb) MB;" \
     "ostrelcfg-sim on the Launcher page of 10^6 entries $(v memory.cfg_launcher_1e6_peak_mb) MB" \
     "($(v memory.cfg_launcher_bytes_per_entry) bytes per entry)"
+  echo
+  echo "footprint: ostrel.dll $(v footprint.ostrel_dll) B (project $(v footprint.ostrel_dll_parts.project)," \
+    "libstdc++ $(v footprint.ostrel_dll_parts.libstdcxx), libgcc $(v footprint.ostrel_dll_parts.libgcc)," \
+    "CRT $(v footprint.ostrel_dll_parts.crt), imports $(v footprint.ostrel_dll_parts.imports)," \
+    "other $(v footprint.ostrel_dll_parts.other)), $(v footprint.ostrel_dll_image) B of address space;" \
+    "ostrelcfg.exe $(v footprint.ostrelcfg_exe) B"
+  echo "item heap (host): blocks per idle tick $(v heap.per_idle_tick), per paint $(v heap.per_paint);" \
+    "most bytes held $(v heap.item_peak_bytes), with 5 launcher entries $(v heap.launcher5_item_peak_bytes)"
+  echo "private bytes the item's creation (5 launcher entries) adds on win32: $(v win32.memory.launcher5.item_private_bytes);" \
+    "growth over $(v win32.memory.launcher5.steady_steps) paints and ticks: $(v win32.memory.launcher5.steady_private_bytes_growth)"
   echo "($(($(date +%s) - start)) s of measuring)"
 } | tee "$out/results.txt"
 
 four() {
   local p=$1
   echo "{\"paint_us\": $(v ${p}paint_us), \"bare_fill_blit_us\": $(v ${p}bare_fill_blit_us), \"idle_tick_us\": $(v ${p}idle_tick_us), \"load_settings_us\": $(v ${p}load_settings_us)}"
+}
+parts() {
+  local p=$1
+  echo "{\"project\": $(v ${p}project), \"libstdcxx\": $(v ${p}libstdcxx), \"libgcc\": $(v ${p}libgcc), \"crt\": $(v ${p}crt), \"imports\": $(v ${p}imports), \"other\": $(v ${p}other)}"
 }
 {
   echo "{"
@@ -255,7 +327,14 @@ four() {
   echo "  ],"
   echo "  \"objects_after_100000_paints\": {\"host\": $(v host.objects_delta), \"win32\": $(v win32.objects_delta)},"
   echo "  \"idle_cpu\": {\"with_item_ms_per_min\": $(v idle.with_item_ms_per_min), \"without_item_ms_per_min\": $(v idle.without_item_ms_per_min)},"
-  echo "  \"memory\": {\"reg_200mb_peak_mb\": $(v memory.reg_200mb_peak_mb), \"cfg_launcher_1e6_peak_mb\": $(v memory.cfg_launcher_1e6_peak_mb)}"
+  echo "  \"memory\": {\"reg_200mb_peak_mb\": $(v memory.reg_200mb_peak_mb), \"cfg_launcher_1e6_peak_mb\": $(v memory.cfg_launcher_1e6_peak_mb)},"
+  echo "  \"footprint\": {\"ostrel_dll\": $(v footprint.ostrel_dll), \"ostrelcfg_exe\": $(v footprint.ostrelcfg_exe), \"ostrel_dll_image\": $(v footprint.ostrel_dll_image),"
+  echo "    \"ostrel_dll_parts\": $(parts footprint.ostrel_dll_parts.),"
+  echo "    \"ostrelcfg_exe_parts\": $(parts footprint.ostrelcfg_exe_parts.)},"
+  echo "  \"allocations\": {\"per_idle_tick\": $(v heap.per_idle_tick), \"per_paint\": $(v heap.per_paint), \"item_peak_heap_bytes\": $(v heap.item_peak_bytes),"
+  echo "    \"item_peak_heap_bytes_5_launcher_entries\": $(v heap.launcher5_item_peak_bytes),"
+  echo "    \"win32_item_private_bytes_5_launcher_entries\": $(v win32.memory.launcher5.item_private_bytes),"
+  echo "    \"win32_private_bytes_growth_over_steady_paints\": $(v win32.memory.launcher5.steady_private_bytes_growth)}"
   echo "}"
 } >"$out/results.json"
 echo "bench.sh: wrote $out/results.json"

@@ -5,8 +5,8 @@ set -euo pipefail
 PACKAGES=(
   g++ clang libclang-rt-14-dev llvm cmake make pkg-config
   libgtest-dev googletest libbenchmark-dev nlohmann-json3-dev libcli11-dev
-  libfreetype-dev libfontconfig-dev libpng-dev fontconfig
-  mingw-w64 wine64 fonts-wine xvfb xauth
+  libfreetype-dev libfontconfig-dev libpng-dev fontconfig fonts-dejavu-core
+  mingw-w64 gcc-mingw-w64-x86-64-win32 g++-mingw-w64-x86-64-win32 wine64 fonts-wine xvfb xauth
 )
 
 missing=()

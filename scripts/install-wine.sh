@@ -11,6 +11,7 @@
 # set, otherwise it runs inside Xvfb. The prefix (booted when missing) is
 # WINEPREFIX, else $OSTREL_WINEPREFIX, else "today-wineprefix" beside
 # INSTALL_DIR. OSTREL_WINE_DPI=192 gives a 192-dpi prefix (cmake/wine-run.sh).
+# OSTREL_FONTS=DIR installs DIR's .ttf files into the prefix first (below).
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -34,4 +35,26 @@ export OSTREL_WINEPREFIX=$(cd "$(dirname "$prefix")" && pwd -P)/$(basename "$pre
 windows_path() { local p=${1//\//\\}; echo "Z:$p"; }
 
 "$here/cmake/wine-run.sh" regedit /S "$(windows_path "$install_dir/ostrel.reg")"
+
+# OSTREL_FONTS=DIR: the .ttf files of DIR (the fonts of a device's \Windows
+# folder, say) go into the prefix's font folder, where they take the place of
+# the fonts of the same family. The fonts a run installed are taken out again
+# (Wine's own put back) by the next run, so without OSTREL_FONTS nothing changes.
+fonts=$("$here/cmake/wine-run.sh" --prefix)/drive_c/windows/Fonts
+installed=$fonts/.ostrel-user-fonts
+if [ -f "$installed" ]; then
+  while IFS= read -r name; do
+    rm -f "$fonts/$name"
+    [ -f "/usr/share/wine/fonts/$name" ] && cp -f "/usr/share/wine/fonts/$name" "$fonts/"
+  done <"$installed"
+  rm -f "$installed"
+fi
+if [ -n "${OSTREL_FONTS:-}" ]; then
+  [ -d "$OSTREL_FONTS" ] || { echo "install-wine.sh: OSTREL_FONTS=$OSTREL_FONTS is not a folder" >&2; exit 2; }
+  for file in "$OSTREL_FONTS"/*.[tT][tT][fF]; do
+    [ -f "$file" ] || continue
+    cp -f "$file" "$fonts/" && basename "$file" >>"$installed"
+  done
+  [ -f "$installed" ] || { echo "install-wine.sh: OSTREL_FONTS=$OSTREL_FONTS holds no .ttf file" >&2; exit 2; }
+fi
 exec "$here/cmake/wine-run.sh" "$install_dir/todayhost.exe" "$@"

@@ -30,7 +30,11 @@ build() {
   cmake --install "$win" --prefix "$win/install" >/dev/null
 }
 
-preview() { "$host/tools/preview/ostrel-preview" --now "$NOW" "$@"; }
+# OSTREL_FONTS=DIR: the pictures drawn with the .ttf files of DIR (the
+# preview's --fonts; installed into the Wine prefix by install-wine.sh).
+fonts=()
+[ -n "${OSTREL_FONTS:-}" ] && fonts=(--fonts "$OSTREL_FONTS")
+preview() { "$host/tools/preview/ostrel-preview" --now "$NOW" "${fonts[@]}" "$@"; }
 
 # The pages of the default settings, in the order the right key brings them.
 item_pages() {

@@ -6,7 +6,8 @@
 #
 #   scripts/run-today.sh [todayhost arguments...]     (e.g. --size 480x640)
 #
-# OSTREL_WINE_DPI=192 runs it on a 192-dpi screen.
+# OSTREL_WINE_DPI=192 runs it on a 192-dpi screen. OSTREL_FONTS=DIR draws with
+# the .ttf files of DIR (a device's own fonts, say), installed into the prefix.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd -P)

@@ -136,7 +136,7 @@ TEST_P(DrawTextPlacement, PutsTheCellWhereTheFlagsSay) {
   if (format & pf::DT_CENTER) x = (r.left + r.right - size.cx) / 2;
   if (format & pf::DT_RIGHT) x = r.right - size.cx;
   int y = r.top;
-  if (format & pf::DT_VCENTER) y = r.top + (r.bottom - r.top - size.cy) / 2;
+  if (format & pf::DT_VCENTER) y = r.top + (r.bottom - r.top) / 2 - size.cy / 2;
   if (format & pf::DT_BOTTOM) y = r.bottom - size.cy;
   ASSERT_EQ(pf::host::DrawLog().size(), 1u);
   const pf::host::DrawRecord& draw = pf::host::DrawLog()[0];
@@ -183,6 +183,23 @@ TEST_F(DrawTest, DrawTextClipsUnlessToldNotToAndReportsItsHeight) {
   EXPECT_EQ(pf::DrawTextW(dc, u"0", -1, &box, pf::DT_SINGLELINE | pf::DT_VCENTER),
             (41 - 25) / 2 + 25);
   Deselect(dc);
+}
+
+// The box and the line are halved each on its own, as the platform does: an
+// even box and an odd line put the line a pixel lower, and an odd box shorter
+// than an even line a pixel higher, than halving their difference would.
+TEST_F(DrawTest, VerticalCentringHalvesTheBoxAndTheLineApart) {
+  pf::SurfaceHandle dc = Surface(200, 60);
+  struct Case { int height; int box; int top; };
+  for (const Case& c : {Case{-21, 40, 10 + 8}, Case{-10, 7, 10 - 3}, Case{-10, 9, 10 - 2}}) {
+    UseFont(dc, u"Tahoma", c.height);
+    pf::host::ClearDrawLog();
+    RECT box{0, 10, 200, 10 + c.box};
+    pf::DrawTextW(dc, u"0", -1, &box, pf::DT_SINGLELINE | pf::DT_VCENTER | pf::DT_NOCLIP);
+    ASSERT_EQ(pf::host::DrawLog().size(), 1u);
+    EXPECT_EQ(pf::host::DrawLog()[0].placed.top, c.top) << "box " << c.box << " font " << c.height;
+    Deselect(dc);
+  }
 }
 
 TEST_F(DrawTest, CalcRectMeasuresWithoutDrawingAndPrefixesAreHidden) {

@@ -84,5 +84,20 @@ TEST_F(FontsTest, LineHeightIsTheZerosCellStableAndLeavesTheSurfaceAsItWas) {
   Deselect(surface);
 }
 
+TEST_F(FontsTest, PaintFontsPastItsCapacityGivesNullAndDeletesEveryFontItMade) {
+  pf::SurfaceHandle surface = Surface(4, 4);
+  const int before = pf::LiveDrawingObjects();
+  {
+    PaintFonts fonts(surface);
+    for (int i = 0; i < PaintFonts::kMaxFonts; ++i) {
+      EXPECT_FALSE(pf::IsNull(fonts.Make(Spec(u"Tahoma", 8 + i, 0, 1)))) << i;
+    }
+    EXPECT_TRUE(pf::IsNull(fonts.Make(Spec(u"Tahoma", 20, 0, 1))));
+    EXPECT_EQ(pf::LiveDrawingObjects(), before + PaintFonts::kMaxFonts);
+    fonts.Use(fonts.Make(Spec(u"Tahoma", 20, 0, 1)));  // null: the selection stays
+  }
+  EXPECT_EQ(pf::LiveDrawingObjects(), before);
+}
+
 }  // namespace
 }  // namespace ostrel::testing

@@ -90,6 +90,11 @@ TEST_F(HostLocaleTest, RussianDatePictures) {
   EXPECT_EQ(Date(u"dddd MMMM", dec6), "воскресенье декабрь");
   EXPECT_EQ(Date(u"MMMM, d", may1), "май, 1") << "the genitive comes only after a day number";
   EXPECT_EQ(Date(u"MMMM d", dec6), "декабрь 6");
+  EXPECT_EQ(Date(u"MMMMd", dec6), "декабря6") << "a day number right after the name";
+  EXPECT_EQ(Date(u"MMMMdd", dec6), "декабря06");
+  EXPECT_EQ(Date(u"MMMdd", dec6), "дек.06");
+  EXPECT_EQ(Date(u"MMMM'x'd", dec6), "декабрьx6");
+  EXPECT_EQ(Date(u"MMMMdddd", dec6), "декабрьвоскресенье");
   EXPECT_EQ(Date(u"d dddd MMMM", dec6), "6 воскресенье декабрь") << "the nearest day field rules";
   EXPECT_EQ(Date(u"dddd, d MMMM MMM", dec6), "воскресенье, 6 декабря дек.");
   EXPECT_EQ(Date(u"MMMM d MMMM", dec6), "декабрь 6 декабря");

@@ -246,6 +246,11 @@ TEST(RegFileImport, StrictRefusesAtTheFirstReportedLineAndAppliesNothing) {
       {good + u"[-HKEY_CURRENT_USER\\x]\r\n\"a\"=dword:1\r\n", "m.reg:7: ", "no key is open"},
       {good + u"value=1\r\n", "m.reg:6: ", "unrecognised line \"value=1\""},
       {good + std::u16string(u"\"a\"=\"\0\"\r\n", 8), "m.reg:6: ", "NUL character"},
+      {good + u"[HKEY_CURRENT_USER\\\\Software]\r\n", "m.reg:6: ", "a doubled '\\' after the root key"},
+      {good + u"[-HKEY_CURRENT_USER\\\\Software]\r\n", "m.reg:6: ", "cannot open (or delete)"},
+      {good + u"\"a\"=\"abc\\\r\n\"b\"=\"x\"\r\n", "m.reg:6: ",
+       "a string ending in a lone '\\': the platform's registry editor stops reading the file here; "
+       "the rest of the file (2 lines from here) is not applied"},
       {u"Windows Registry Editor Version 5.00\r\n\"a\"=dword:1\r\n", "m.reg:2: ", "no key is open"},
       {u"\r\nWindows Registry Editor Version 5.00\r\n", "m.reg:1: ", "missing header"},
       {u"REGEDIT4 \r\n", "m.reg:1: ", "missing header"},
@@ -287,6 +292,122 @@ TEST(RegFileImport, OddUtf16AndInvalidUtf8AreReadAsTheEditorReadsThem) {
   unknown.codePage = 866;
   EXPECT_FALSE(ImportRegBytes(r, cp1251, "c.reg", &error, unknown));
   EXPECT_EQ(error, "c.reg: unknown code page 866 (1250 to 1258 are known)");
+}
+
+// Where the platform's editor stops reading a file, nothing after it is
+// applied, and the report says how much was left.
+TEST(RegFileImport, ALoneBackslashOrANulEndsTheFileWhereTheEditorStops) {
+  using namespace std::string_literals;
+  const std::u16string head = std::u16string(kV5) + u"[HKEY_CURRENT_USER\\s]\r\n\"before\"=\"1\"\r\n";
+  struct Case { std::u16string text; std::vector<std::string> reports; std::vector<std::u16string> kept; };
+  const Case cases[] = {
+      {head + u"\"s\"=\"abc\\\r\n\r\n[HKEY_CURRENT_USER\\t]\r\n\"after\"=\"2\"\r\n",
+       {"n.reg:5: a string ending in a lone '\\': the platform's registry editor stops reading the file here; "
+        "the rest of the file (4 lines from here) is not applied"}, {u"before"}},
+      // An escaped backslash, a name ending in one, a blank after one: skipped lines, not the end.
+      {head + u"\"s\"=\"abc\\\\\r\n\"n\\\r\n\"b\"=\"x\\ \r\n\"after\"=\"2\"\r\n",
+       {"n.reg:5: unterminated string", "n.reg:6: unterminated string", "n.reg:7: unterminated string"},
+       {u"before", u"after"}},
+      // The text before the NUL is read; a hex list may end there.
+      {head + u"\"s\"=\"abc\"\0junk\r\n\"after\"=\"2\"\r\n"s,
+       {"n.reg:5: a NUL character: the platform's registry editor stops reading the file here; "
+        "the rest of the file (2 lines from here) is not applied"}, {u"before", u"s"}},
+      {head + u"\"h\"=hex:01,\\\r\n 02\0,03\r\n"s,
+       {"n.reg:6: a NUL character: the platform's registry editor stops reading the file here; "
+        "the rest of the file (1 line from here) is not applied"}, {u"before", u"h"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(ToUtf8(c.text));
+    MemoryRegistry r;
+    std::string error;
+    std::vector<std::string> reports;
+    ASSERT_TRUE(ImportRegText(r, c.text, "n.reg", &error, {}, &reports)) << error;
+    EXPECT_EQ(reports, c.reports);
+    std::vector<std::u16string> kept;
+    for (const RegValue& value : r.FindKey(HKEY_CURRENT_USER, u"s")->Values()) kept.push_back(value.name);
+    EXPECT_EQ(kept, c.kept);
+    EXPECT_EQ(r.FindKey(HKEY_CURRENT_USER, u"t"), nullptr);
+  }
+  MemoryRegistry r;
+  std::string error;
+  ASSERT_TRUE(ImportRegText(r, u"REGEDIT4\r\n[HKEY_CURRENT_USER\\h]\r\n\"h\"=hex:01,\\\r\n 02\0,03"s,
+                            "n.reg", &error));
+  EXPECT_EQ(r.GetValue(HKEY_CURRENT_USER, u"h", u"h")->data, Bytes({1, 2}));
+}
+
+// A doubled backslash after the root names no key the platform's editor can
+// open: its values are skipped, and such a key line deletes nothing.
+TEST(RegFileImport, ADoubledBackslashAfterTheRootOpensAndDeletesNothing) {
+  MemoryRegistry r;
+  r.CreateKey(HKEY_CURRENT_USER, u"Software\\Kept");
+  std::u16string text = std::u16string(kV5) +
+      u"[HKEY_CURRENT_USER\\\\Software\\New]\r\n\"lost\"=\"1\"\r\n"
+      u"[-HKEY_CURRENT_USER\\\\Software\\Kept]\r\n[HKEY_CURRENT_USER\\Software\\\\Inner\\\\]\r\n\"a\"=\"1\"\r\n";
+  std::string error;
+  std::vector<std::string> reports;
+  ASSERT_TRUE(ImportRegText(r, text, "d.reg", &error, {}, &reports)) << error;
+  ASSERT_EQ(reports.size(), 3u);
+  EXPECT_EQ(reports[0].rfind("d.reg:3: a doubled '\\' after the root key", 0), 0u) << reports[0];
+  EXPECT_EQ(reports[1].rfind("d.reg:4: no key is open", 0), 0u) << reports[1];
+  EXPECT_EQ(reports[2].rfind("d.reg:5: a doubled", 0), 0u) << reports[2];
+  EXPECT_EQ(r.FindKey(HKEY_CURRENT_USER, u"Software\\New"), nullptr);
+  EXPECT_NE(r.FindKey(HKEY_CURRENT_USER, u"Software\\Kept"), nullptr);
+  ASSERT_TRUE(r.GetValue(HKEY_CURRENT_USER, u"Software\\Inner", u"a"));  // doubled further on: one
+}
+
+// Files the platform's editor imports nothing from are read, with one report.
+TEST(RegFileImport, ByteOrderMarksTheEditorRefusesAreReadWithOneReport) {
+  const std::string body = "[HKEY_CURRENT_USER\\x]\r\n\"a\"=\"1\"\r\n";
+  std::u16string v5 = std::u16string(kV5) + FromUtf8(body);
+  std::string bigEndian = "\xFE\xFF";
+  for (char16_t c : v5) bigEndian += {static_cast<char>(c >> 8), static_cast<char>(c & 0xFF)};
+  struct Case { std::string bytes; std::string report; };
+  const Case cases[] = {
+      {bigEndian, "b.reg:1: a UTF-16 big-endian byte-order mark: the platform's registry editor imports "
+                  "nothing from such a file"},
+      {"\xEF\xBB\xBF" + ToUtf8(v5), "b.reg:1: a UTF-8 byte-order mark: the platform's registry editor "
+                                    "imports nothing from such a file"},
+      {"\xEF\xBB\xBFREGEDIT4\r\n\r\n" + body, "b.reg:1: a UTF-8 byte-order mark: the platform's registry editor "
+                                              "imports nothing from such a file"},
+      {"\xEF\xBB\xBFREGEDIT4\r\n\r\n" + body + ";\xFF\r\n",
+       "b.reg:1: a UTF-8 byte-order mark: the platform's registry editor imports nothing from such a file "
+       "(read here in code page 1251, as the bytes after it are not valid UTF-8)"},
+  };
+  for (const Case& c : cases) {
+    MemoryRegistry r;
+    std::string error;
+    std::vector<std::string> reports;
+    ASSERT_TRUE(ImportRegBytes(r, c.bytes, "b.reg", &error, {}, &reports)) << error;
+    EXPECT_EQ(reports, std::vector<std::string>{c.report});
+    EXPECT_TRUE(r.GetValue(HKEY_CURRENT_USER, u"x", u"a"));
+    EXPECT_FALSE(ImportRegBytes(r, c.bytes, "b.reg", &error, Strict()));
+    EXPECT_EQ(error, c.report);
+  }
+}
+
+// Continuation lines as the platform's editor writes them: a line ends after
+// the comma that brings it to 77 characters, so continuation lines hold 25
+// bytes, and the last byte never moves to a line of its own.
+TEST(RegFileRoundTrip, HexListsWrapWhereThePlatformsEditorWrapsThem) {
+  auto exported = [](const std::u16string& name, std::size_t size) {
+    MemoryRegistry r;
+    std::vector<std::uint8_t> data(size);
+    for (std::size_t i = 0; i < size; ++i) data[i] = static_cast<std::uint8_t>(i);
+    r.SetValue(HKEY_CURRENT_USER, u"w", name, REG_BINARY, data);
+    std::string text = ToUtf8(Export(r));
+    return text.substr(text.find("\n\"") + 1);
+  };
+  EXPECT_EQ(exported(u"bin", 60),
+            "\"bin\"=hex:00,01,02,03,04,05,06,07,08,09,0a,0b,0c,0d,0e,0f,10,11,12,13,14,15,16,\\\n"
+            "  17,18,19,1a,1b,1c,1d,1e,1f,20,21,22,23,24,25,26,27,28,29,2a,2b,2c,2d,2e,2f,\\\n"
+            "  30,31,32,33,34,35,36,37,38,39,3a,3b\n\n");
+  EXPECT_EQ(exported(u"bin", 24), "\"bin\"=hex:00,01,02,03,04,05,06,07,08,09,0a,0b,0c,0d,0e,0f,10,11,12,13,14,"
+                                  "15,16,\\\n  17\n\n");
+  EXPECT_EQ(exported(u"bin", 23), "\"bin\"=hex:00,01,02,03,04,05,06,07,08,09,0a,0b,0c,0d,0e,0f,10,11,12,13,14,"
+                                  "15,16\n\n");
+  // A name past the wrapping column: one byte a line until the list ends.
+  EXPECT_EQ(exported(std::u16string(80, u'n'), 3),
+            "\"" + std::string(80, 'n') + "\"=hex:00,\\\n  01,02\n\n");
 }
 
 TEST(RegFileFiles, ExportedFilesImportBackAndFileErrorsAreReported) {

@@ -88,5 +88,8 @@ void RunItemFigures();
 void RunObjectBalance(int paints);
 void RunLauncherScale(int entries);
 void RunSettingsLauncherPage(int entries);
+// The private bytes the item's creation on a list of `entries` programs adds
+// to the process, and how they grow over `steps` paints and ticks after it.
+void RunMemoryFigures(int entries, int steps);
 
 }  // namespace ostrel::winbench

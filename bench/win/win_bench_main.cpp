@@ -1,12 +1,17 @@
 // ostrel_win_bench: the item and the settings program measured on the real Win32 layer under Wine, each figure printed as "name value".
 //
 //   ostrel_win_bench [--quick] [--item] [--balance PAINTS] [--launcher ENTRIES]...
+//                    [--memory ENTRIES]
 //
 // --item: a whole paint, the bare fill and copy of its frame, the idle tick
 // and a settings load at the screen's density; --balance: the drawing
 // objects one item window gains over PAINTS paints and ticks; --launcher:
 // the launcher route and the settings program's Launcher page on a list of
-// ENTRIES entries. --quick times each body once (a smoke run).
+// ENTRIES entries; --memory: the private bytes the item's creation on a
+// launcher list of ENTRIES entries adds to the process (first, so that the
+// libraries the item brings in are counted), and their growth over 10^4
+// paints and ticks (100 with --quick). --quick times each body once (a smoke
+// run).
 #include "bench/win/win_bench.h"
 
 #include <objbase.h>
@@ -24,6 +29,7 @@ constexpr const wchar_t* kSettingsKey = L"Software\\Vekta\\Ostrel";
 struct Options {
   bool item = false;
   int balance = 0;
+  int memory = 0;
   std::vector<int> launcher;
 };
 
@@ -43,11 +49,13 @@ bool ParseOptions(int argc, wchar_t** argv, Options* options) {
       CurrentTiming().batches = 0;
     } else if (arg == L"--item") {
       options->item = true;
-    } else if ((arg == L"--balance" || arg == L"--launcher") && i + 1 < argc &&
-               ParseCount(argv[i + 1], &count)) {
+    } else if ((arg == L"--balance" || arg == L"--launcher" || arg == L"--memory") &&
+               i + 1 < argc && ParseCount(argv[i + 1], &count)) {
       ++i;
       if (arg == L"--balance") {
         options->balance = count;
+      } else if (arg == L"--memory") {
+        options->memory = count;
       } else {
         options->launcher.push_back(count);
       }
@@ -85,6 +93,7 @@ int wmain(int argc, wchar_t** argv) {
   // The item's figures are those of its default settings.
   ::RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
   Report("screen_dpi", ScreenDpi());
+  if (options.memory > 0) RunMemoryFigures(options.memory, CurrentTiming().batches > 0 ? 10000 : 100);
   if (options.item) RunItemFigures();
   if (options.balance > 0) RunObjectBalance(options.balance);
   for (int entries : options.launcher) {

@@ -143,10 +143,18 @@ bool IsFieldLetter(Fields fields, char16_t c) {
   return c == u'd' || c == u'M' || c == u'y' || c == u'g';
 }
 
+// The length of the run of c that starts at p.
+int RunLength(const char16_t* p, char16_t c) {
+  int run = 0;
+  while (p[run] == c) ++run;
+  return run;
+}
+
 // Expands a picture (see ExpandDatePicture). A month name takes its genitive
 // form when the nearest day field before it is a day number ("d MMMM",
-// "dddd, d MMMM"), not after a day name ("d dddd MMMM") nor before any day
-// field ("MMMM d").
+// "dddd, d MMMM"), not after a day name ("d dddd MMMM"), or when a day number
+// follows it with nothing between ("MMMMd", "MMMMdd"; not "MMMM d" nor
+// "MMMMdddd").
 void ExpandPicture(const LanguageData& lang, const SYSTEMTIME& t, const char16_t* picture,
                    Fields fields, Output& out) {
   int lastDayRun = 0;  // the length of the last day field so far
@@ -170,12 +178,13 @@ void ExpandPicture(const LanguageData& lang, const SYSTEMTIME& t, const char16_t
       out.Put(*p++);
       continue;
     }
-    int run = 1;
-    while (p[run] == *p) ++run;
+    int run = RunLength(p, *p);
     if (fields == Fields::Time) {
       PutTimeField(lang, t, *p, run, out);
     } else {
-      PutDateField(lang, t, *p, run, lastDayRun == 1 || lastDayRun == 2, out);
+      int nextDayRun = RunLength(p + run, u'd');
+      bool genitive = lastDayRun == 1 || lastDayRun == 2 || nextDayRun == 1 || nextDayRun == 2;
+      PutDateField(lang, t, *p, run, genitive, out);
       if (*p == u'd') lastDayRun = run;
     }
     p += run;

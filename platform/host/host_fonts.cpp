@@ -2,6 +2,7 @@
 #include "platform/host/host_fonts.h"
 
 #include <fontconfig/fontconfig.h>
+#include <sys/stat.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_GASP_H
@@ -48,11 +49,13 @@ class FontLibrary {
   }
   ~FontLibrary() {
     realized_.clear();
+    if (user_ != nullptr) FcConfigDestroy(user_);
     if (config_ != nullptr) FcConfigDestroy(config_);
     if (library_ != nullptr) FT_Done_FreeType(library_);
   }
 
   std::shared_ptr<RealizedFont> Realize(const LOGFONTW& font);
+  bool AddUserFolder(const std::string& folder);
 
  private:
   using Key = std::tuple<std::string, int, int, bool, bool>;
@@ -61,14 +64,14 @@ class FontLibrary {
 
   FT_Library library_ = nullptr;
   FcConfig* config_ = nullptr;
+  FcConfig* user_ = nullptr;  // the user's own font folders alone
   std::map<std::tuple<std::string, bool, bool>, FaceFile> matches_;
   std::map<Key, std::shared_ptr<RealizedFont>> realized_;
 };
 
-FaceFile FontLibrary::Match(const std::string& family, bool bold, bool italic) {
-  auto key = std::make_tuple(family, bold, italic);
-  auto found = matches_.find(key);
-  if (found != matches_.end()) return found->second;
+// The file fontconfig matches in a configuration; with familyOnly, only a
+// file of that very family (any weight and slant) counts.
+FaceFile MatchIn(FcConfig* config, const std::string& family, bool bold, bool italic, bool familyOnly) {
   FaceFile file;
   FcPattern* pattern = FcPatternCreate();
   if (!family.empty()) {
@@ -76,19 +79,51 @@ FaceFile FontLibrary::Match(const std::string& family, bool bold, bool italic) {
   }
   FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
   FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-  FcConfigSubstitute(config_, pattern, FcMatchPattern);
+  FcConfigSubstitute(config, pattern, FcMatchPattern);
   FcDefaultSubstitute(pattern);
   FcResult result = FcResultNoMatch;
-  FcPattern* match = FcFontMatch(config_, pattern, &result);
+  FcPattern* match = FcFontMatch(config, pattern, &result);
+  bool wanted = match != nullptr && !familyOnly;
+  FcChar8* name = nullptr;
+  for (int i = 0; match != nullptr && familyOnly && FcPatternGetString(match, FC_FAMILY, i, &name) == FcResultMatch;
+       ++i) {
+    wanted = wanted || FcStrCmpIgnoreCase(name, reinterpret_cast<const FcChar8*>(family.c_str())) == 0;
+  }
   FcChar8* path = nullptr;
-  if (match != nullptr && FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch) {
+  if (wanted && FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch) {
     file.path = reinterpret_cast<const char*>(path);
     FcPatternGetInteger(match, FC_INDEX, 0, &file.index);
   }
   if (match != nullptr) FcPatternDestroy(match);
   FcPatternDestroy(pattern);
+  return file;
+}
+
+// The user's own fonts first, for the families they hold (the platform
+// prefers the fonts installed in its font folder); otherwise fontconfig's
+// choice among the system's and Wine's fonts.
+FaceFile FontLibrary::Match(const std::string& family, bool bold, bool italic) {
+  auto key = std::make_tuple(family, bold, italic);
+  auto found = matches_.find(key);
+  if (found != matches_.end()) return found->second;
+  FaceFile file;
+  if (user_ != nullptr && !family.empty()) file = MatchIn(user_, family, bold, italic, true);
+  if (file.path.empty() && config_ != nullptr) file = MatchIn(config_, family, bold, italic, false);
   matches_[key] = file;
   return file;
+}
+
+bool FontLibrary::AddUserFolder(const std::string& folder) {
+  struct stat info {};
+  if (::stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return false;
+  // The system's configuration (its cache folders) without its fonts.
+  if (user_ == nullptr) user_ = FcInitLoadConfig();
+  if (user_ == nullptr || !FcConfigAppFontAddDir(user_, reinterpret_cast<const FcChar8*>(folder.c_str()))) {
+    return false;
+  }
+  matches_.clear();
+  realized_.clear();
+  return true;
 }
 
 void FontLibrary::DropUnused() {
@@ -131,25 +166,21 @@ RealizedFont::RealizedFont(FT_FaceRec_* face, const LOGFONTW& request) : face_(f
   fakeItalic_ = request.lfItalic != 0 && (face_->style_flags & FT_STYLE_FLAG_ITALIC) == 0;
   if (FT_IS_SCALABLE(face_)) {
     SetScalableSize(request);
-    useStrike_ = HasAliasedStrike();
+    mono_ = GaspAsksForNoGrey();
   } else {
     SetBitmapSize(request.lfHeight);
   }
 }
 
-// GDI draws a TrueType face's own bitmap strike when the face has one for
-// the size and its "gasp" table asks for no grey levels there (Wine's Tahoma
-// and Tahoma Bold have strikes up to 16 pixels per em); a simulated style or
-// a stretched width is drawn from the outline.
-bool RealizedFont::HasAliasedStrike() const {
-  if (!FT_HAS_FIXED_SIZES(face_) || fakeBold_ || fakeItalic_) return false;
-  if (face_->size->metrics.x_ppem != face_->size->metrics.y_ppem) return false;
+// GDI draws a TrueType face without grey levels at the sizes where its
+// "gasp" table asks for none (Wine's Tahoma: up to 16 pixels per em), from
+// the face's bitmap strike when it has one for the size (Tahoma: 8 to 13, 15
+// and 16) and otherwise from the outline hinted for black and white; a
+// simulated style keeps its grey levels.
+bool RealizedFont::GaspAsksForNoGrey() const {
+  if (fakeBold_ || fakeItalic_) return false;
   const FT_Int gasp = FT_Get_Gasp(face_, static_cast<FT_UInt>(ppem_));
-  if (gasp == FT_GASP_NO_TABLE || (gasp & FT_GASP_DO_GRAY) != 0) return false;
-  for (int i = 0; i < face_->num_fixed_sizes; ++i) {
-    if (Round26(face_->available_sizes[i].y_ppem) == ppem_) return true;
-  }
-  return false;
+  return gasp != FT_GASP_NO_TABLE && (gasp & FT_GASP_DO_GRAY) == 0;
 }
 
 RealizedFont::~RealizedFont() { FT_Done_Face(face_); }
@@ -182,17 +213,19 @@ void RealizedFont::SetScalableSize(const LOGFONTW& request) {
         FT_MulDiv(request.lfWidth, face_->units_per_EM, os2->xAvgCharWidth), 1, kMaxPpem));
   }
   FT_Set_Pixel_Sizes(face_, static_cast<FT_UInt>(xppem), static_cast<FT_UInt>(ppem_));
-  FT_Fixed yScale = face_->size->metrics.y_scale;
-  metrics_.ascent = Round26(FT_MulFix(ascentUnits, yScale));
-  metrics_.descent = Round26(FT_MulFix(descentUnits, yScale));
+  // Font units to whole pixels as GDI scales them: by the pixels per em over
+  // the units per em in 16.16, each value rounded once (DejaVu Sans's ascent
+  // at 21 pixels per em, 19.49, is 19; rounding a 26.6 value would give 20).
+  const FT_Fixed emScale = FT_MulDiv(ppem_, 1 << 16, face_->units_per_EM);
+  auto scale = [emScale](FT_Long units) { return static_cast<int>(FT_MulFix(units, emScale)); };
+  metrics_.ascent = scale(ascentUnits);
+  metrics_.descent = scale(descentUnits);
   metrics_.height = metrics_.ascent + metrics_.descent;
-  metrics_.internalLeading = std::max(metrics_.height - ppem_, 0);
-  metrics_.underlineOffset = std::max(-Round26(FT_MulFix(face_->underline_position, yScale)), 1);
-  metrics_.underlineThickness =
-      std::max(Round26(FT_MulFix(face_->underline_thickness, yScale)), 1);
-  metrics_.strikeOffset = os2 != nullptr && os2->yStrikeoutPosition > 0
-                              ? Round26(FT_MulFix(os2->yStrikeoutPosition, yScale))
-                              : metrics_.ascent / 3;
+  metrics_.internalLeading = std::max(scale(ascentUnits + descentUnits - face_->units_per_EM), 0);
+  metrics_.underlineOffset = std::max(-scale(face_->underline_position), 1);
+  metrics_.underlineThickness = std::max(scale(face_->underline_thickness), 1);
+  metrics_.strikeOffset = os2 != nullptr && os2->yStrikeoutPosition > 0 ? scale(os2->yStrikeoutPosition)
+                                                                        : metrics_.ascent / 3;
 }
 
 // Bitmap fonts: the strike whose height is nearest to the request.
@@ -231,12 +264,14 @@ Glyph RealizedFont::LoadGlyph(char32_t c) {
   // A simulated bold widens every cell by one pixel, as GDI does.
   glyph.advance = static_cast<int>((slot->metrics.horiAdvance + 63) >> 6) + (fakeBold_ ? 1 : 0);
   glyph.penAdvance = glyph.advance;
-  // The cell advance stays the outline's; the picture comes from the strike.
-  if (useStrike_ && (FT_Load_Glyph(face_, index, FT_LOAD_DEFAULT | FT_LOAD_TARGET_MONO) != 0 ||
-                     slot->format != FT_GLYPH_FORMAT_BITMAP)) {
-    if (FT_Load_Glyph(face_, index, flags) != 0) return glyph;
-  }
-  if (useStrike_ && slot->format == FT_GLYPH_FORMAT_BITMAP) {
+  // The cell advance stays the outline's; the picture (and the pen's
+  // advance) of a glyph without grey levels come from the strike or the
+  // outline hinted for black and white.
+  if (mono_) {
+    if (FT_Load_Glyph(face_, index, FT_LOAD_DEFAULT | FT_LOAD_IGNORE_GLOBAL_ADVANCE_WIDTH | FT_LOAD_TARGET_MONO) !=
+        0) {
+      return glyph;
+    }
     glyph.penAdvance = static_cast<int>((slot->metrics.horiAdvance + 63) >> 6);
   }
   if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
@@ -246,7 +281,7 @@ Glyph RealizedFont::LoadGlyph(char32_t c) {
       FT_Outline_Transform(&slot->outline, &shear);
     }
   }
-  if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0) return glyph;
+  if (FT_Render_Glyph(slot, mono_ ? FT_RENDER_MODE_MONO : FT_RENDER_MODE_NORMAL) != 0) return glyph;
   const FT_Bitmap& bitmap = slot->bitmap;
   glyph.left = slot->bitmap_left;
   glyph.top = slot->bitmap_top;
@@ -266,5 +301,7 @@ Glyph RealizedFont::LoadGlyph(char32_t c) {
 }
 
 std::shared_ptr<RealizedFont> RealizeFont(const LOGFONTW& font) { return Library().Realize(font); }
+
+bool UseFontFolder(const std::string& folder) { return Library().AddUserFolder(folder); }
 
 }  // namespace pf::host

@@ -31,9 +31,10 @@ struct FontMetrics {
 
 struct Glyph {
   int advance = 0;  // cell increment, pixels, as the text extents count it
-  // Pen increment when drawing: the strike's own advance for a picture from
-  // a bitmap strike (wider than the outline's in Tahoma Bold, as GDI under
-  // Wine draws it), otherwise the cell increment.
+  // Pen increment when drawing: for glyphs drawn without grey levels the
+  // advance of the glyph as drawn (a bitmap strike's own, wider than the
+  // outline's in Tahoma Bold, as GDI under Wine draws it), otherwise the cell
+  // increment.
   int penAdvance = 0;
   int left = 0;     // picture's left edge from the pen position
   int top = 0;      // picture's top edge above the baseline
@@ -59,14 +60,14 @@ class RealizedFont {
  private:
   void SetScalableSize(const LOGFONTW& request);
   void SetBitmapSize(int height);
-  bool HasAliasedStrike() const;
+  bool GaspAsksForNoGrey() const;
   Glyph LoadGlyph(char32_t c);
 
   FT_FaceRec_* face_;
   int ppem_ = 0;
   bool fakeBold_ = false;
   bool fakeItalic_ = false;
-  bool useStrike_ = false;  // glyph pictures from the face's bitmap strike
+  bool mono_ = false;  // glyphs drawn without grey levels (a strike where the face has one)
   FontMetrics metrics_;
   std::unordered_map<char32_t, Glyph> glyphs_;
 };
@@ -74,5 +75,11 @@ class RealizedFont {
 // The realized font of a logical font; requests that differ only in fields
 // that do not change the glyphs share one.
 std::shared_ptr<RealizedFont> RealizeFont(const LOGFONTW& font);
+
+// Adds a folder of the user's own fonts (say, the .ttf files of a device's
+// \Windows folder): for a family they hold, the best of their weights and
+// slants is drawn (a missing bold simulated), before any other font of that
+// name. False when the folder is missing or fontconfig cannot read it.
+bool UseFontFolder(const std::string& folder);
 
 }  // namespace pf::host

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/host/glyph_levels.h"
 #include "platform/host/host_draw.h"
 #include "platform/host/raster_objects.h"
 #include "platform/text.h"
@@ -152,7 +153,8 @@ void HostDrawing::DrawTextRun(const SurfaceRecord& surface, RasterImage* target,
         int px = left + col;
         int py = top + row;
         if (px < area.left || px >= area.right || py < area.top || py >= area.bottom) continue;
-        target->BlendCoverage(px, py, color, g.coverage[static_cast<std::size_t>(row) * g.width + col]);
+        const int coverage = g.coverage[static_cast<std::size_t>(row) * g.width + col];
+        DrawGlyphPixel(*target, px, py, color, GlyphLevel(coverage));
       }
     }
   });
@@ -246,7 +248,10 @@ int HostDrawing::DrawTextW(SurfaceHandle surface, const char16_t* text, int coun
     int x = rect->left;
     if (format & DT_CENTER) x = (rect->left + rect->right - width) / 2;
     if (format & DT_RIGHT) x = rect->right - width;
-    if (singleLine && (format & DT_VCENTER)) y = rect->top + (rect->bottom - rect->top - lineHeight) / 2;
+    // Half the box less half the line, each halved on its own: a box shorter
+    // than the line by an odd number puts the line one pixel higher than
+    // halving the difference would.
+    if (singleLine && (format & DT_VCENTER)) y = rect->top + (rect->bottom - rect->top) / 2 - lineHeight / 2;
     if (singleLine && (format & DT_BOTTOM)) y = rect->bottom - lineHeight;
     if ((format & DT_CALCRECT) == 0) {
       DrawTextRun(*record, target, x, y, line, nullptr, (format & DT_NOCLIP) ? nullptr : rect);

@@ -46,18 +46,19 @@ std::u16string Quoted(const std::u16string& text) {
   return result + u"\"";
 }
 
-// Hex bytes after head, wrapped before 80 columns with continuation lines.
+// Hex bytes after head, as the platform's registry editor wraps them: after
+// a byte's comma that brings the line to 77 characters or more, the line ends
+// in a backslash and the next starts with two blanks (25 bytes on a continuation line).
 void WriteHexList(std::u16string* out, std::u16string line, const std::vector<std::uint8_t>& data) {
-  constexpr std::size_t kWidth = 76;
-  bool lineHasBytes = false;
+  constexpr std::size_t kWrapAt = 77;
   for (std::size_t i = 0; i < data.size(); ++i) {
-    std::u16string item = ToHex(data[i], 2) + (i + 1 < data.size() ? u"," : u"");
-    if (lineHasBytes && line.size() + item.size() > kWidth) {
+    line += ToHex(data[i], 2);
+    if (i + 1 == data.size()) break;
+    line += u",";
+    if (line.size() >= kWrapAt) {
       *out += line + u"\\\n";
       line = u"  ";
     }
-    line += item;
-    lineHasBytes = true;
   }
   *out += line + u"\n";
 }

@@ -1,6 +1,7 @@
 // Import of `.reg` files into the host registry: file reading, byte encodings, applying the parsed lines.
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -80,12 +81,17 @@ bool StartsWithBytes(const std::string& bytes, const char* prefix) {
   return bytes.compare(0, std::char_traits<char>::length(prefix), prefix) == 0;
 }
 
+constexpr char kEditorImportsNothing[] = ": the platform's registry editor imports nothing from such a file";
+
 DecodedText DecodeRegBytes(const std::string& bytes, int codePage) {
   DecodedText decoded;
   bool littleEndian = StartsWithBytes(bytes, "\xFF\xFE");
   if (littleEndian || StartsWithBytes(bytes, "\xFE\xFF")) {
     decoded.text = DecodeUtf16(bytes, 2, !littleEndian);
     decoded.source = RegTextSource::Utf16;
+    if (!littleEndian) {
+      decoded.reports.push_back({1, std::string("a UTF-16 big-endian byte-order mark") + kEditorImportsNothing});
+    }
     if (bytes.size() % 2 != 0) {
       decoded.reports.push_back({LastLineNumber(decoded.text), "odd number of bytes in UTF-16 text: "
                                                                "the last byte is ignored"});
@@ -94,17 +100,31 @@ DecodedText DecodeRegBytes(const std::string& bytes, int codePage) {
   }
   bool bom = StartsWithBytes(bytes, "\xEF\xBB\xBF");
   std::string body = bom ? bytes.substr(3) : bytes;
-  if (IsValidUtf8(body)) {
-    decoded.text = FromUtf8(body);
-    return decoded;
-  }
-  decoded.text = DecodeCodePage(codePage, body);
-  decoded.source = RegTextSource::Ansi;
+  bool utf8 = IsValidUtf8(body);
+  decoded.text = utf8 ? FromUtf8(body) : DecodeCodePage(codePage, body);
+  decoded.source = utf8 ? RegTextSource::Utf8 : RegTextSource::Ansi;
   if (bom) {
-    decoded.reports.push_back({1, "not valid UTF-8 after its UTF-8 byte-order mark: read in code page " +
-                                      std::to_string(codePage)});
+    decoded.reports.push_back({1, std::string("a UTF-8 byte-order mark") + kEditorImportsNothing +
+                                      (utf8 ? "" : " (read here in code page " + std::to_string(codePage) +
+                                                       ", as the bytes after it are not valid UTF-8)")});
   }
   return decoded;
+}
+
+// The platform's editor reads a file up to its first NUL character: the text
+// of that line before the NUL is the last it reads. (In a file longer than
+// the editor's read buffer it goes on at its next read, in the middle of some
+// later line; the host does not imitate that and applies nothing after the NUL.)
+void CutAtNul(DecodedText* decoded) {
+  std::size_t nul = decoded->text.find(u'\0');
+  if (nul == std::u16string::npos) return;
+  std::u16string_view text = decoded->text;
+  int line = LastLineNumber(text.substr(0, nul));
+  std::size_t rest = SplitLines(text).size() - static_cast<std::size_t>(line - 1);
+  decoded->reports.push_back({line, "a NUL character: the platform's registry editor stops reading the file "
+                                    "here; the rest of the file (" + std::to_string(rest) +
+                                    (rest == 1 ? " line" : " lines") + " from here) is not applied"});
+  decoded->text.resize(nul);
 }
 
 bool ImportDecoded(MemoryRegistry& registry, DecodedText decoded, const std::string& source,
@@ -129,6 +149,8 @@ bool ImportDecoded(MemoryRegistry& registry, DecodedText decoded, const std::str
   }
   std::vector<RegLineReport> all = decoded.reports;
   all.insert(all.end(), parsed.reports.begin(), parsed.reports.end());
+  std::stable_sort(all.begin(), all.end(),
+                   [](const RegLineReport& a, const RegLineReport& b) { return a.line < b.line; });
   if (options.strict && !all.empty()) {
     SetError(error, Located(source, all[0].line, all[0].what));
     return false;
@@ -151,14 +173,16 @@ bool ImportRegText(MemoryRegistry& registry, const std::u16string& text,
   DecodedText decoded;
   decoded.text = text;
   decoded.source = RegTextSource::Utf16;
-  return ImportDecoded(registry, decoded, sourceName, error, options, reports);
+  CutAtNul(&decoded);
+  return ImportDecoded(registry, std::move(decoded), sourceName, error, options, reports);
 }
 
 bool ImportRegBytes(MemoryRegistry& registry, const std::string& bytes,
                     const std::string& sourceName, std::string* error,
                     const RegImportOptions& options, std::vector<std::string>* reports) {
-  return ImportDecoded(registry, DecodeRegBytes(bytes, options.codePage), sourceName, error, options,
-                       reports);
+  DecodedText decoded = DecodeRegBytes(bytes, options.codePage);
+  CutAtNul(&decoded);
+  return ImportDecoded(registry, std::move(decoded), sourceName, error, options, reports);
 }
 
 bool ImportRegFile(MemoryRegistry& registry, const std::string& filePath, std::string* error,
@@ -172,6 +196,7 @@ bool ImportRegFile(MemoryRegistry& registry, const std::string& filePath, std::s
   if (!ReadRegularFile(filePath, &bytes, error, kLargestRegFile)) return false;
   DecodedText decoded = DecodeRegBytes(bytes, options.codePage);
   std::string().swap(bytes);  // the text is all that is read from here on
+  CutAtNul(&decoded);
   return ImportDecoded(registry, std::move(decoded), filePath, error, options, reports);
 }
 

@@ -39,7 +39,7 @@ class RegParser {
 
   RegParseResult Parse() {
     if (!ParseHeader()) return std::move(result_);
-    for (index_ = 1; index_ < lines_.size(); ++index_) ParseLine(lines_[index_]);
+    for (index_ = 1; index_ < lines_.size() && !stopped_; ++index_) ParseLine(lines_[index_]);
     return std::move(result_);
   }
 
@@ -74,7 +74,6 @@ class RegParser {
   void ParseLine(std::u16string_view line) {
     std::size_t pos = SkipBlanks(line, 0);
     if (pos == line.size() || line[pos] == u';') return;
-    if (line.find(u'\0') != std::u16string_view::npos) return Report("the line holds a NUL character");
     if (line[pos] == u'[') return ParseKeyLine(line, pos + 1);
     if (line[pos] == u'"' || line[pos] == u'@') return ParseValueLine(line, pos);
     Report("unrecognised line \"" + Excerpt(line.substr(pos)) + "\"");
@@ -109,7 +108,7 @@ class RegParser {
   void ParseDeleteKey(std::u16string_view name) {
     std::optional<KeyPath> key = ParseKeyName(name);
     if (!key) return;
-    if (key->path.find_first_not_of(u'\\') == std::u16string::npos) {
+    if (key->path.empty()) {
       return Report("a root key cannot be deleted");
     }
     Emit({RegOperation::Kind::DeleteKey, key->root, key->path, {}, REG_NONE, {}});
@@ -121,6 +120,11 @@ class RegParser {
     std::u16string path(slash == std::u16string_view::npos ? u"" : name.substr(slash + 1));
     KeyPath key;
     if (MemoryRegistry::ParseRootName(rootName, &key.root)) {
+      if (!path.empty() && path[0] == u'\\') {
+        Report("a doubled '\\' after the root key: the platform's registry editor cannot open (or delete) "
+               "such a key, and skips it");
+        return std::nullopt;
+      }
       key.path = std::move(path);
       return key;
     }
@@ -165,8 +169,9 @@ class RegParser {
     }
     pos = SkipBlanks(line, pos);
     if (pos == line.size() || line[pos] != u'=') return Report("missing '=' after the value name");
-    std::u16string_view data = TrimEnd(line.substr(SkipBlanks(line, pos + 1)));
-    if (!ParseData(data, &op)) return;
+    std::u16string_view raw = line.substr(SkipBlanks(line, pos + 1));
+    if (EndsInLoneBackslash(raw)) return Stop("a string ending in a lone '\\'");
+    if (!ParseData(TrimEnd(raw), &op)) return;
     if (!current_) {
       return Report("no key is open for this value (the key line above was skipped, "
                     "or deleted its key)");
@@ -215,6 +220,25 @@ class RegParser {
     op->type = REG_SZ;
     op->data = TextBytes(text);
     return true;
+  }
+
+  // An unterminated string whose line ends in an escaping '\\' with nothing
+  // to escape; the platform's registry editor reads on past the line's end.
+  static bool EndsInLoneBackslash(std::u16string_view data) {
+    if (data.empty() || data[0] != u'"') return false;
+    for (std::size_t i = 1; i < data.size(); ++i) {
+      if (data[i] == u'"') return false;
+      if (data[i] == u'\\' && ++i == data.size()) return true;
+    }
+    return false;
+  }
+
+  // The platform's registry editor stops reading the file at this line.
+  void Stop(const std::string& what) {
+    std::size_t rest = lines_.size() - index_;
+    Report(what + ": the platform's registry editor stops reading the file here; the rest of the file (" +
+           std::to_string(rest) + (rest == 1 ? " line" : " lines") + " from here) is not applied");
+    stopped_ = true;
   }
 
   bool ParseDword(std::u16string_view text, RegOperation* op) {
@@ -296,9 +320,7 @@ class RegParser {
       std::u16string_view line = lines_[++index_];
       std::size_t pos = SkipBlanks(line, 0);
       if (pos == line.size() || line[pos] == u';') continue;
-      if (HexDigitValue(line[pos]) < 0 || line.find(u'\0') != std::u16string_view::npos) {
-        return std::u16string_view();
-      }
+      if (HexDigitValue(line[pos]) < 0) return std::u16string_view();
       return line.substr(pos);
     }
     return std::nullopt;
@@ -331,6 +353,7 @@ class RegParser {
   std::size_t index_ = 0;
   std::optional<KeyPath> current_;
   const RegOperationSink& sink_;
+  bool stopped_ = false;
   RegParseResult result_;
 };
 

@@ -60,11 +60,14 @@ std::vector<pf::SYSTEMTIME> Dates() {
   return dates;
 }
 
-// Month names come before a day number as well as after one. Left out: a
-// month name followed by a day name with no day field before it, as the
-// platform's choice of form there depends on what lies in memory after the
-// picture, and runs of more than one "g", for which Wine repeats the era
-// once per letter.
+// Month names come before a day number as well as after one, with and
+// without text between. Left out are Wine's own oddities, where the host
+// keeps the platform's documented behaviour: a month name followed by a day
+// name with no day field before it (Wine's choice of form there depends on
+// what lies in memory after the picture), runs of more than one "g" (Wine
+// repeats the era once per letter), 29 February of a common year (Wine
+// formats 1 March; the host's callers never pass such a date) and years past
+// 30827 (the platform's SYSTEMTIME range ends there).
 const char16_t* const kDatePictures[] = {
     u"d", u"dd", u"ddd", u"dddd", u"M", u"MM", u"MMM", u"MMMM", u"y", u"yy", u"yyyy", u"g",
     u"yyy", u"yyyyy", u"dddddd", u"MMMMM", u"d MMMM yyyy g",
@@ -74,7 +77,8 @@ const char16_t* const kDatePictures[] = {
     u"ddd MMM", u"dd.MM.yyyy", u"M/d/yyyy", u"MM/dd/yy", u"yyyy-MM-dd", u"d.M.y",
     u"d MMMM yyyy 'г.'", u"'Сегодня' d MMMM", u"d 'of' MMMM", u"'d' MMMM", u"MMMM 'd' d",
     u"d 'it''s' MMMM", u"d ''MMMM''", u"yyyy 'open", u"d, MMMM d MMMM", u"MMMM d MMMM",
-    u"dd/MM - dddd", u"",
+    u"dd/MM - dddd", u"", u"MMMMd", u"MMMMdd", u"MMMdd", u"MMMM'x'd", u"dMMMM", u"MMMMdddd",
+    u"ddMMMyyyy", u"MMMMd, yyyy",
 };
 
 const char16_t* const kTimePictures[] = {

@@ -15,6 +15,7 @@
 #include "platform/host/host_draw.h"
 #include "platform/host/host_file_io.h"
 #include "platform/host/host_files.h"
+#include "platform/host/host_fonts.h"
 #include "platform/host/host_screen.h"
 #include "platform/host/host_shell.h"
 #include "platform/host/host_window.h"
@@ -168,6 +169,8 @@ const TextOption kTextOptions[] = {
     {"--watermark", "FILE.png", "the Today screen's background picture (default: plain dark)",
      &ItemOptions::watermark},
     {"--sheet", "OUT.png", "every page at 96, 128 and 192 dpi in one labelled picture", &ItemOptions::sheet},
+    {"--fonts", "DIR", "fonts drawn before any other of their families (the .ttf files of a device's \\Windows)",
+     &ItemOptions::fonts},
 };
 
 }  // namespace
@@ -186,6 +189,16 @@ void AddItemOptions(CLI::App& app, ItemOptions& options) {
   }
 }
 
+namespace {
+
+void UseFonts(const std::string& folder) {
+  if (!pf::host::UseFontFolder(folder)) {
+    throw UsageError("--fonts: '" + folder + "' is not a folder of fonts that can be read");
+  }
+}
+
+}  // namespace
+
 int RunItemPreview(const ItemOptions& options, const StatusOptions& status) {
   if (status.ticks != 0) throw UsageError("--ticks belongs to --dump-status; use the event 'tick N'");
   if (!options.sheet.empty()) CheckSheetOptions(options);
@@ -193,6 +206,7 @@ int RunItemPreview(const ItemOptions& options, const StatusOptions& status) {
   PrepareDevice(status);
   CheckClockPlan(events);
   pf::host::HostControlStore().SetScreenSize(options.width, options.width * 4 / 3);
+  if (!options.fonts.empty()) UseFonts(options.fonts);
   // The watermark is a host file: read before device paths take over.
   const int shellWidth = options.sheet.empty() ? options.width : SheetShellWidth(options);
   TodayShell shell(shellWidth, shellWidth * 4 / 3, options.watermark);

@@ -19,6 +19,7 @@ struct ItemOptions {
   std::string json;        // "-": standard output
   std::string watermark;   // empty: a plain dark background
   std::string sheet;       // the contact sheet's PNG (see contact_sheet.h)
+  std::string fonts;       // a folder of the user's own fonts; empty: none
   bool Wanted() const { return !png.empty() || !json.empty() || !sheet.empty(); }
 };
 

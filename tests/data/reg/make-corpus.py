@@ -5,7 +5,10 @@ HKEY_CURRENT_USER\\Software\\OstrelCorpus. Names:
   NAME.reg        read by the host and by the platform's editor alike;
   NAME.ENC.reg    the same registry as NAME.reg in an encoding the editor reads
                   differently (the host must still give NAME.expected);
-  skips-*.reg     lines the host reports and skips, as the editor skips them;
+  skips-*.reg     lines the host reports and skips, as the editor skips them
+                  (or where the editor stops reading, the rest of the file);
+  unread-*.reg    files the editor imports nothing from, which the host reads
+                  with a report;
   differs-*.reg   lines the host reports and the editor reads otherwise (or
                   crashes on): not given to the editor.
 NAME.expected (written by the host test with OSTREL_WRITE_REG_EXPECTED=1) is
@@ -125,6 +128,26 @@ SKIPS_LIMITS = (V5 + key('Limits\\' + 'k' * 255) + '"' + 'v' * 16383 + '"=dword:
                 '"' + 'w' * 16384 + '"=dword:2\n' + key('Limits\\' + 'x' * 257) + '"lost"="1"\n')
 
 
+SKIPS_DOUBLE = (V5 + key('Double\\Before') + '"x"="1"\n'
+                '[HKEY_CURRENT_USER\\\\Software\\OstrelCorpus\\Double\\Lost]\n"lost"="1"\n'
+                '[-HKEY_CURRENT_USER\\\\Software\\OstrelCorpus\\Double\\Before]\n' + key('Double\\After') + '"y"="2"\n')
+
+STOP_BACKSLASH = (V5 + key('Stop') + '"before"="1"\n' + r'''"even"="abc\\
+"name\
+"blank after"="x\ 
+"s"="abc\
+"after"="2"
+''' + key('Stop\\After') + '"z"="3"\n')
+
+STOP_NO_KEY = (V5 + '[HKEY_CURRENT_USER\\\\Software\\OstrelCorpus]\n"s"="abc\\\n' + key('StopNoKey') + '"a"="1"\n')
+
+STOP_NUL = (V5 + key('Nul') + '"before"="1"\n"s"="abc"\0junk\n"after"="2"\n' + key('Nul\\After') + '"z"="3"\n')
+
+STOP_NUL_HEX = (V5 + key('NulHex') + '"h"=hex:01,\\\n  02\0,03\n"after"="2"\n')
+
+UNREAD = key('Unread') + '"a"="1"\n'
+
+
 def deep(levels):
     return V5 + key('Deep\\' + '\\'.join(['d'] * levels)) + '"bottom"="x"\n'
 
@@ -136,12 +159,20 @@ def main():
     write('cp1251.utf8.reg', (V4 + CYRILLIC).encode('utf-8'))
     write('cp1251-v5.reg', (V5 + CYRILLIC.replace('Cyrillic', 'Cyrillic5')).encode('cp1251'))
     write('encodings.reg', utf16le(V5 + ENCODINGS))
-    write('encodings.utf16be.reg', b'\xfe\xff' + (V5 + ENCODINGS).encode('utf-16-be'))
-    write('encodings.utf8bom.reg', b'\xef\xbb\xbf' + (V5 + ENCODINGS).encode('utf-8'))
+    write('unread-utf16be.reg', b'\xfe\xff' + (V5 + ENCODINGS).replace('\n', '\r\n').encode('utf-16-be'))
+    write('unread-utf8bom.reg', b'\xef\xbb\xbf' + (V5 + ENCODINGS).encode('utf-8'))
+    write('unread-utf8bom-v4.reg', b'\xef\xbb\xbf' + (V4 + UNREAD).encode('utf-8'))
     write('encodings.utf8.reg', (V5 + ENCODINGS).encode('utf-8'))
     write('skips-types-and-roots.reg', utf16le(SKIPS_TYPES))
     write('skips-lines.reg', utf16le(SKIPS_LINES))
     write('skips-limits.reg', utf16le(SKIPS_LIMITS))
+    write('skips-double-backslash.reg', utf16le(SKIPS_DOUBLE))
+    write('skips-stop-backslash.reg', utf16le(STOP_BACKSLASH))
+    write('skips-stop-backslash-utf8.reg', STOP_BACKSLASH.replace('Stop', 'StopUtf8').encode('utf-8'))
+    write('skips-stop-no-key.reg', utf16le(STOP_NO_KEY))
+    write('skips-stop-nul.reg', utf16le(STOP_NUL))
+    write('skips-stop-nul-utf8.reg', STOP_NUL.replace('Nul', 'NulUtf8').encode('utf-8'))
+    write('skips-stop-nul-hex.reg', utf16le(STOP_NUL_HEX))
     write('differs-deep-key.reg', deep(13500).encode('ascii'))
     write('differs-depth-513.reg', deep(513).encode('ascii'))
     write('differs-key-name-256.reg', (V5 + key('k' * 256) + '"a"="1"\n').encode('ascii'))

@@ -4,12 +4,11 @@
 #include <wincodec.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
 namespace ostrel::todaytest {
-
-namespace {
 
 std::wstring WindowsForm(const char* unixPath) {
   std::wstring path = L"Z:";
@@ -22,8 +21,6 @@ std::string Narrow(const std::wstring& text) {
   for (wchar_t c : text) out += static_cast<char>(c < 128 ? c : '?');
   return out;
 }
-
-}  // namespace
 
 std::wstring TestFolder() {
   wchar_t path[MAX_PATH] = {};
@@ -167,6 +164,19 @@ void RegisterItem(const std::wstring& folder) {
   SetRegNumber(HKEY_LOCAL_MACHINE, kItemKey, L"Options", 1);
   SetRegNumber(HKEY_LOCAL_MACHINE, kItemKey, L"Order", 0);
   SetRegNumber(HKEY_LOCAL_MACHINE, kItemKey, L"Selectability", 2);
+}
+
+int HostWidth() { return 240 * ScreenDpi() / 96; }
+int HostHeight() { return 320 * ScreenDpi() / 96; }
+
+std::wstring HostCommand(const std::wstring& arguments) {
+  return L"\"" + InstallFolder() + L"todayhost.exe\" --size " + std::to_wstring(HostWidth()) + L"x" +
+         std::to_wstring(HostHeight()) + L" " + arguments;
+}
+
+bool ParseItemLine(const std::string& line, ItemLine* item) {
+  return std::sscanf(line.c_str(), "todayhost: item Ostrel height %d at %d,%d width %d", &item->height,
+                     &item->x, &item->y, &item->width) == 4;
 }
 
 // ---- Programs ----

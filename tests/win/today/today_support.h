@@ -14,6 +14,11 @@ namespace ostrel::todaytest {
 
 using pf::win32::W;
 
+// A path of the Unix side as Wine's drive Z: shows it.
+std::wstring WindowsForm(const char* unixPath);
+// ASCII text (other characters as '?').
+std::string Narrow(const std::wstring& text);
+
 // Folders, each with its trailing backslash: this program's, the item folder
 // that `cmake --install` laid out for the tests, and the tests' data (.reg files).
 std::wstring TestFolder();
@@ -70,6 +75,21 @@ bool GetRegNumber(HKEY root, const std::wstring& path, const std::wstring& name,
 
 // The Today item key's values for an item library in `folder`.
 void RegisterItem(const std::wstring& folder);
+
+// The device's screen at this density: QVGA at 96 dpi, VGA at 192.
+int HostWidth();
+int HostHeight();
+// The installed todayhost.exe on that screen, with more arguments.
+std::wstring HostCommand(const std::wstring& arguments);
+
+// The line todayhost writes for the item: "todayhost: item Ostrel height H at X,Y width W".
+struct ItemLine {
+  int height = -1;
+  int x = -1;
+  int y = -1;
+  int width = -1;
+};
+bool ParseItemLine(const std::string& line, ItemLine* item);
 
 constexpr const wchar_t* kSettingsKey = L"Software\\Vekta\\Ostrel";
 constexpr const wchar_t* kItemKey = L"Software\\Microsoft\\Today\\Items\\Ostrel";

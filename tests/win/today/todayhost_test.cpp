@@ -12,27 +12,6 @@ namespace {
 
 constexpr DWORD kHostRunMs = 30000;
 
-struct ItemLine {
-  int height = -1;
-  int x = -1;
-  int y = -1;
-  int width = -1;
-};
-
-bool ParseItemLine(const std::string& line, ItemLine* item) {
-  return std::sscanf(line.c_str(), "todayhost: item Ostrel height %d at %d,%d width %d", &item->height,
-                     &item->x, &item->y, &item->width) == 4;
-}
-
-// The device's screen at this density: QVGA at 96 dpi, VGA at 192.
-int HostWidth() { return 240 * ScreenDpi() / 96; }
-int HostHeight() { return 320 * ScreenDpi() / 96; }
-
-std::wstring HostCommand(const std::wstring& arguments) {
-  return L"\"" + InstallFolder() + L"todayhost.exe\" --size " + std::to_wstring(HostWidth()) + L"x" +
-         std::to_wstring(HostHeight()) + L" " + arguments;
-}
-
 bool Contains(const Program& program, const std::string& text) {
   return program.Output().find(text) != std::string::npos;
 }
