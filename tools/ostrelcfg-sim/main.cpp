@@ -57,10 +57,13 @@ int Int(const std::string& option, const std::string& text, int least, int most)
 
 void ParseSize(const std::string& text, Options& options) {
   std::size_t x = text.find('x');
+  // The parts are kept alive while strtol's end pointer into them is read.
+  const std::string width = x == std::string::npos ? std::string() : text.substr(0, x);
+  const std::string height = x == std::string::npos ? std::string() : text.substr(x + 1);
   char* end = nullptr;
-  long w = x == std::string::npos ? 0 : std::strtol(text.substr(0, x).c_str(), &end, 10);
+  long w = x == std::string::npos ? 0 : std::strtol(width.c_str(), &end, 10);
   bool goodWidth = x != std::string::npos && x > 0 && *end == 0;
-  long h = goodWidth ? std::strtol(text.substr(x + 1).c_str(), &end, 10) : 0;
+  long h = goodWidth ? std::strtol(height.c_str(), &end, 10) : 0;
   if (!goodWidth || x + 1 >= text.size() || *end != 0 || w < 1 || h < 1 || w > kLargestScreenSide ||
       h > kLargestScreenSide) {
     throw InputError("--size wants WIDTHxHEIGHT in pixels (for example 480x640), not '" + text + "'");
