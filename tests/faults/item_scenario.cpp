@@ -88,14 +88,15 @@ class Shell {
     AsCaller project(Caller::Project);
     if (attached_) DetachModule();
   }
-  // A message from the shell; a repaint the item asked for follows, as the
-  // system paints an invalidated window when its queue is empty.
   pf::LRESULT Send(std::uint32_t message, pf::WPARAM wParam = 0, pf::LPARAM lParam = 0) {
-    const pf::LRESULT result = pf::SendMessageW(item_, message, wParam, lParam);
+    return pf::SendMessageW(item_, message, wParam, lParam);
+  }
+  // The repaint the item asked for since the last one, as the system paints
+  // an invalidated window once its queue is empty.
+  void Settle() {
     const int requests = pf::host::HostWindowService().InvalidateCount(item_);
-    if (requests != repaints_ && message != pf::WM_PAINT) Paint();
+    if (requests != repaints_) Paint();
     repaints_ = requests;
-    return result;
   }
   void Query() {
     if (Send(pf::WM_TODAYCUSTOM_QUERYREFRESHCACHE, reinterpret_cast<pf::WPARAM>(&record_))) {
@@ -114,12 +115,14 @@ class Shell {
   void Tap(int x, int y) {
     Pen(pf::WM_LBUTTONDOWN, x, y);
     Pen(pf::WM_LBUTTONUP, x, y);
+    Settle();
   }
   void Swipe(int fromX, int toX, int y) {
     Pen(pf::WM_LBUTTONDOWN, fromX, y);
     Pen(pf::WM_MOUSEMOVE, (fromX + toX) / 2, y);
     Pen(pf::WM_MOUSEMOVE, toX, y);
     Pen(pf::WM_LBUTTONUP, toX, y);
+    Settle();
   }
   void NextPage() { Swipe(kWidth - 30, 30, Height() / 2); }
   void PreviousPage() { Swipe(30, kWidth - 30, Height() / 2); }
@@ -131,6 +134,7 @@ class Shell {
     if (windows.MenuOpen() && !windows.MenuOpenings().back().entries.empty()) {
       windows.ChooseMenuEntry(windows.MenuOpenings().back().entries.front().id);
     }
+    Settle();
   }
   int Height() const { return static_cast<int>(record_.cyp); }
   std::string Picture() const {
@@ -195,15 +199,18 @@ void RunItemScenario(const ScenarioContext& context, const std::string&, pf::fau
     record.Problem(Failure::NoRecovery, "the item was not created on the shell's second attempt");
   } else {
     shell.Paint();
-    for (int second = 0; second < 65; ++second) shell.Tick();
-    shell.Paint();
+    for (int second = 0; second < 65; ++second) {
+      shell.Tick();
+      if (second % 16 == 15) shell.Settle();
+    }
+    shell.Settle();
     const int pages = Item().PageCount > 0 ? Item().PageCount : 1;
     for (int page = 1; page < pages; ++page) shell.NextPage();
     for (int page = 1; page < pages; ++page) shell.PreviousPage();
     TapEveryBlock(shell);
     shell.HoldAndChoose(kWidth / 2, shell.Height() / 2);
     shell.Query();
-    shell.Paint();
+    shell.Settle();
     plan.Pause(true);
     RecordPages(shell, record);
     plan.Pause(false);

@@ -38,9 +38,8 @@ void ShiftText(const Field& field, void* record) {
     pf::CopyText(text, field.Capacity, std::u16string(text) == u"dd.MM.yy" ? u"d MMM" : u"dd.MM.yy");
     return;
   }
-  const char16_t* path = u"\\Windows\\calendar.exe";
-  if (std::u16string(text) == path) path = u"\\Windows\\clock.exe";
-  pf::CopyText(text, field.Capacity, path);
+  // A file of the browser's folder of many files, never a default.
+  pf::CopyText(text, field.Capacity, u"\\Folder\\file1.exe");
 }
 
 void ShiftFont(const Field& field, void* record) {
