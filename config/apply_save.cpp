@@ -11,17 +11,17 @@ namespace {
 
 constexpr WPARAM kSettingsReloadFlag = 0xF2;
 constexpr const char16_t* kSaveFailedText = u"Не удалось сохранить настройки.";
+constexpr const char16_t* kSaveIncompleteText =
+    u"Не удалось сохранить настройки. Сохранённые настройки могут быть неполными.";
+constexpr const char16_t* kNotReloadedText = u"Настройки сохранены, но экран «Сегодня» не обновлён.";
 
-void ApplyOpenEditor() {
+// False when the editor could not be read: nothing was stored.
+bool ApplyOpenEditor() {
   Program& p = State();
   bool shortcut = p.OpenEditor == NewShortcutEditor || p.OpenEditor == FileRow;
-  if (p.CurrentTab == 0) {
-    ApplyGeneralRow();
-  } else if (p.OpenBlock == kLauncherPage && shortcut) {
-    ApplyShortcut();
-  } else {
-    ApplyBlockRow();
-  }
+  if (p.CurrentTab == 0) return ApplyGeneralRow();
+  if (p.OpenBlock == kLauncherPage && shortcut) return ApplyShortcut();
+  return ApplyBlockRow();
 }
 
 // The block page's edits become the settings.
@@ -31,17 +31,29 @@ void KeepBlockPage() {
   if (p.OpenBlock == kLauncherPage) StoreWorkingLaunchers();
 }
 
+// Asks the Today screen to reload its items; a broadcast that fails is sent
+// once more.
+bool BroadcastReload() {
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    if (PostMessageW(HWND_BROADCAST, WM_SETTINGCHANGE, kSettingsReloadFlag, 0) != 0) return true;
+  }
+  return false;
+}
+
 // Saves everything, asks the Today screen to reload its items, and ends. A
-// save that did not fully succeed is shown to the user, and the program stays
-// on its tab view with every edit, so that OK can try the whole save again.
+// save that did not fully succeed puts back the settings as they were read,
+// so that the registry holds the old settings whole rather than a mix, tells
+// the user, and stays on its tab view with every edit, so that OK can try
+// the whole save again.
 void SaveAndClose() {
   Program& p = State();
   RebuildBlockTable(p.Settings.BlockTable);
-  if (!SaveSettings(p.Settings)) {
-    MessageBoxW(p.Main, kSaveFailedText, kWindowTitle, MB_OK | MB_ICONERROR);
+  if (!SaveSettings(p.Settings, &p.Found)) {
+    const bool restored = RestoreSettings(p.Found);
+    MessageBoxW(p.Main, restored ? kSaveFailedText : kSaveIncompleteText, kWindowTitle, MB_OK | MB_ICONERROR);
     return;
   }
-  PostMessageW(HWND_BROADCAST, WM_SETTINGCHANGE, kSettingsReloadFlag, 0);
+  if (!BroadcastReload()) MessageBoxW(p.Main, kNotReloadedText, kWindowTitle, MB_OK | MB_ICONERROR);
   SendMessageW(p.Main, WM_CLOSE, 0, 0);
 }
 
@@ -50,7 +62,7 @@ void SaveAndClose() {
 void ApplyEdit() {
   Program& p = State();
   if (p.OpenEditor != kNoEditor) {
-    ApplyOpenEditor();
+    if (!ApplyOpenEditor()) return;  // the editor stays open with its text
     p.OpenEditor = kNoEditor;
   } else if (p.OpenBlock != kNoBlock) {
     KeepBlockPage();

@@ -89,10 +89,10 @@ void OpenBlockRow(WindowHandle list) {
   OpenSelectedRow(list, RowsOf(State().OpenBlock), State().Settings.EditSettings);
 }
 
-void ApplyBlockRow() {
+bool ApplyBlockRow() {
   const BlockPage* page = PageOf(State().OpenBlock);
-  if (page == nullptr) return;
-  ApplySelectedRow(Ctl(page->list), RowsOf(State().OpenBlock), State().Settings.EditSettings);
+  if (page == nullptr) return true;
+  return ApplySelectedRow(Ctl(page->list), RowsOf(State().OpenBlock), State().Settings.EditSettings);
 }
 
 }  // namespace ostrel::cfg

@@ -108,7 +108,7 @@ ViewState CurrentView();
 pf::WindowHandle MainWindow();
 // The color swatch that the font and color editors paint beside their
 // color line: its rectangle and the color the channel edits give. False
-// while no swatch shows.
+// while no swatch shows, or when a channel cannot be read.
 bool SwatchShown(pf::RECT* rect, pf::COLORREF* color);
 
 }  // namespace ostrel::cfg

@@ -11,6 +11,11 @@ using namespace pf;
 
 int AddRow(WindowHandle list, const char16_t* caption, const char16_t* value, int kind,
            bool checked) {
+  return AddRowWithParam(list, caption, value, kind, checked, ListView_GetItemCount(list));
+}
+
+int AddRowWithParam(WindowHandle list, const char16_t* caption, const char16_t* value, int kind,
+                    bool checked, LPARAM param) {
   LVITEMW item;
   // The row starts without a check-box state of its own, so that setting it
   // below is a change that every list reports (LVN_ITEMCHANGED).
@@ -19,12 +24,28 @@ int AddRow(WindowHandle list, const char16_t* caption, const char16_t* value, in
   item.iItem = ListView_GetItemCount(list);
   item.pszText = const_cast<char16_t*>(caption);
   item.iImage = kind;
-  item.lParam = item.iItem;
+  item.lParam = param;
   int index = ListView_InsertItem(list, &item);
   if (index < 0) return index;
   ListView_SetItemText(list, index, 1, value);
   ListView_SetItemState(list, index, INDEXTOSTATEIMAGEMASK(checked ? 2 : 1), LVIS_STATEIMAGEMASK);
   return index;
+}
+
+bool ClearRows(WindowHandle list) {
+  if (ListView_DeleteAllItems(list)) return true;
+  for (int row = ListView_GetItemCount(list) - 1; row >= 0; --row) ListView_DeleteItem(list, row);
+  return ListView_GetItemCount(list) == 0;
+}
+
+bool FillRows(WindowHandle list, int count, const std::function<int(int)>& addRow) {
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    if (attempt > 0 && !ClearRows(list)) return false;
+    bool all = true;
+    for (int i = 0; i < count; ++i) all = addRow(i) >= 0 && all;
+    if (all) return true;
+  }
+  return false;
 }
 
 int SelectedRow(WindowHandle list) {
@@ -36,12 +57,13 @@ int SelectedRow(WindowHandle list) {
   return selected;
 }
 
-int RowKindOf(WindowHandle list, int row) {
+bool RowKindOf(WindowHandle list, int row, int* kind) {
   LVITEMW item;
   item.mask = LVIF_IMAGE;
   item.iItem = row;
-  ListView_GetItem(list, &item);
-  return item.iImage;
+  if (!ListView_GetItem(list, &item)) return false;
+  *kind = item.iImage;
+  return true;
 }
 
 void SetRowKind(WindowHandle list, int row, int kind) {
@@ -118,11 +140,20 @@ std::int32_t ReadDecimal(const char16_t* text) {
   return static_cast<std::int32_t>(value);
 }
 
-std::int32_t EditValue(Control edit, int capacity) {
+bool ReadEditText(Control edit, char16_t* text, int capacity) {
+  int copied = GetWindowTextW(Ctl(edit), text, capacity);
+  if (copied == 0) copied = GetWindowTextW(Ctl(edit), text, capacity);
+  if (copied >= 0) return true;
+  text[0] = 0;
+  return false;
+}
+
+bool EditValue(Control edit, int capacity, std::int32_t* value) {
   char16_t text[kTextCapacity] = {};
   if (capacity > kTextCapacity) capacity = kTextCapacity;
-  GetWindowTextW(Ctl(edit), text, capacity);
-  return ReadDecimal(text);
+  if (!ReadEditText(edit, text, capacity)) return false;
+  *value = ReadDecimal(text);
+  return true;
 }
 
 void SetEditValue(Control edit, std::int32_t value) {
@@ -140,13 +171,15 @@ void FillFontEditor(const FontSpec& font) {
   ShowColour(font.Color);
 }
 
-void ReadFontEditor(FontSpec& font) {
-  ClearText(font.FaceName, kPathCapacity);
-  GetWindowTextW(Ctl(FaceCombo), font.FaceName, kPathCapacity);
-  font.Size = EditValue(SizeEdit, kTextCapacity);
-  font.Bold = Button_GetCheck(Ctl(BoldCheck)) == BST_CHECKED ? 1 : 0;
-  font.ClearType = Button_GetCheck(Ctl(ClearTypeCheck)) == BST_CHECKED ? 1 : 0;
-  font.Color = ReadColour();
+bool ReadFontEditor(FontSpec& font) {
+  FontSpec read;
+  if (!ReadEditText(FaceCombo, read.FaceName, kPathCapacity)) return false;
+  if (!EditValue(SizeEdit, kTextCapacity, &read.Size)) return false;
+  if (!ReadColour(&read.Color)) return false;
+  read.Bold = Button_GetCheck(Ctl(BoldCheck)) == BST_CHECKED ? 1 : 0;
+  read.ClearType = Button_GetCheck(Ctl(ClearTypeCheck)) == BST_CHECKED ? 1 : 0;
+  font = read;
+  return true;
 }
 
 void ShowColour(COLORREF color) {
@@ -155,12 +188,16 @@ void ShowColour(COLORREF color) {
   SetEditValue(BlueEdit, static_cast<std::int32_t>((color >> 16) & 0xFF));
 }
 
-COLORREF ReadColour() {
-  auto channel = [](Control edit) {
-    std::int32_t v = EditValue(edit, kTextCapacity);
-    return static_cast<COLORREF>(v < 0 ? 0 : (v > 255 ? 255 : v));
-  };
-  return channel(RedEdit) | (channel(GreenEdit) << 8) | (channel(BlueEdit) << 16);
+bool ReadColour(COLORREF* color) {
+  const Control channels[] = {RedEdit, GreenEdit, BlueEdit};
+  COLORREF read = 0;
+  for (int i = 0; i < 3; ++i) {
+    std::int32_t v = 0;
+    if (!EditValue(channels[i], kTextCapacity, &v)) return false;
+    read |= static_cast<COLORREF>(v < 0 ? 0 : (v > 255 ? 255 : v)) << (8 * i);
+  }
+  *color = read;
+  return true;
 }
 
 }  // namespace ostrel::cfg

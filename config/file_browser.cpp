@@ -69,16 +69,25 @@ struct Listing {
   std::vector<std::u16string> values;
 };
 
+// A row's param is its index in the listing; a row that could not be added
+// has no entry there.
 void AddFileRow(Listing& listing, const char16_t* name, const char16_t* value, int icon) {
-  AddRow(Ctl(FileList), name, value, icon, false);
+  const auto param = static_cast<LPARAM>(listing.names.size());
+  if (AddRowWithParam(Ctl(FileList), name, value, icon, false, param) < 0) return;
   listing.names.push_back(name);
   listing.values.push_back(value);
 }
 
+// Rows whose param the listing does not hold sort after all others.
 int CompareByParam(LPARAM a, LPARAM b, LPARAM sortParam) {
   const Listing& l = *reinterpret_cast<const Listing*>(sortParam);
-  return CompareFileRows({l.names[a].c_str(), l.values[a].c_str()},
-                         {l.names[b].c_str(), l.values[b].c_str()});
+  const auto size = static_cast<LPARAM>(l.names.size());
+  const bool knownA = a >= 0 && a < size;
+  const bool knownB = b >= 0 && b < size;
+  if (!knownA || !knownB) return knownA == knownB ? 0 : (knownA ? -1 : 1);
+  const auto i = static_cast<std::size_t>(a);
+  const auto j = static_cast<std::size_t>(b);
+  return CompareFileRows({l.names[i].c_str(), l.values[i].c_str()}, {l.names[j].c_str(), l.values[j].c_str()});
 }
 
 void ListEntries(const char16_t* folder, Listing& listing) {
@@ -161,17 +170,21 @@ void FillFolder(const char16_t* folder, const char16_t* selectName) {
     return;
   }
   SetCursor(LoadCursorW(ModuleHandle{}, IDC_WAIT));
-  char16_t label[kLongText];
-  FormatText(label, kLongText, u"%s%s", u"\\", folder);
-  SetWindowTextW(Ctl(FolderLabel), label);
   {
     ListRefill refill(Ctl(FileList));
-    ListView_DeleteAllItems(Ctl(FileList));
+    // Rows left of the last listing would name what is not in this folder.
+    if (!ClearRows(Ctl(FileList))) {
+      SetCursor(LoadCursorW(ModuleHandle{}, IDC_ARROW));
+      return;
+    }
     Listing listing;
     if (folder[0] != 0) AddFileRow(listing, kParentRow, kParentRow, SmallIconOf(folder));
     ListEntries(folder, listing);
     ListView_SortItems(Ctl(FileList), CompareByParam, reinterpret_cast<LPARAM>(&listing));
   }
+  char16_t label[kLongText];
+  FormatText(label, kLongText, u"%s%s", u"\\", folder);
+  SetWindowTextW(Ctl(FolderLabel), label);
   EnableWindow(Ctl(OpenButton), SelectedRow(Ctl(FileList)) >= 0);
   CopyText(p.CurrentFolder, MAX_PATH, folder);
   SetCursor(LoadCursorW(ModuleHandle{}, IDC_ARROW));

@@ -23,6 +23,6 @@ void FillGeneralList(const Frame& frame) {
 
 void OpenGeneralRow() { OpenSelectedRow(Ctl(GeneralList), kGeneral, State().Settings); }
 
-void ApplyGeneralRow() { ApplySelectedRow(Ctl(GeneralList), kGeneral, State().Settings); }
+bool ApplyGeneralRow() { return ApplySelectedRow(Ctl(GeneralList), kGeneral, State().Settings); }
 
 }  // namespace ostrel::cfg

@@ -29,8 +29,9 @@ void ShowShortcut(WindowHandle list, int row, const char16_t* path) {
   ListView_SetItem(list, &item);
 }
 
-void AddShortcutRow(const char16_t* path, int icon) {
-  AddRow(Ctl(LauncherList), FileNameOf(path), u"", icon, false);
+// The new row's index, -1 when it could not be added.
+int AddShortcutRow(const char16_t* path, int icon) {
+  return AddRow(Ctl(LauncherList), FileNameOf(path), u"", icon, false);
 }
 
 int SelectedShortcut() {
@@ -52,7 +53,7 @@ void LoadWorkingLaunchers() {
   Program& p = State();
   {
     ListRefill refill(Ctl(LauncherList));
-    ListView_DeleteAllItems(Ctl(LauncherList));
+    ClearRows(Ctl(LauncherList));
     p.WorkingLaunchers.clear();
     // The shell is asked once for each distinct path.
     std::unordered_map<std::u16string, int> icons;
@@ -104,30 +105,34 @@ void EditShortcut() {
   InvalidateMain();
 }
 
-void ApplyShortcut() {
+bool ApplyShortcut() {
   Program& p = State();
   WindowHandle list = Ctl(LauncherList);
   LauncherEntry chosen;
-  GetWindowTextW(Ctl(PathEdit), chosen.Path, kPathCapacity);
+  if (!ReadEditText(PathEdit, chosen.Path, kPathCapacity)) return false;
   if (p.OpenEditor == NewShortcutEditor) {
+    // Row i shows entry i: an entry whose row cannot be added is not added,
+    // and the editor stays open.
+    if (AddShortcutRow(chosen.Path, SmallIconOf(chosen.Path)) < 0) return false;
     p.WorkingLaunchers.push_back(chosen);  // an empty path is an entry too
-    AddShortcutRow(chosen.Path, SmallIconOf(chosen.Path));
     SelectRow(list, static_cast<int>(p.WorkingLaunchers.size()) - 1, true);
     FitShortcutColumn();
-    return;
+    return true;
   }
   int row = SelectedShortcut();
-  if (p.OpenEditor != FileRow || row < 0) return;
+  if (p.OpenEditor != FileRow || row < 0) return true;
   p.WorkingLaunchers[row] = chosen;
   ShowShortcut(list, row, chosen.Path);
+  return true;
 }
 
 void RemoveShortcut() {
   int row = SelectedShortcut();
   if (row < 0) return;
+  if (!ListView_DeleteItem(Ctl(LauncherList), row)) return;  // row i shows entry i
   Program& p = State();
   p.WorkingLaunchers.erase(p.WorkingLaunchers.begin() + row);
-  ListView_DeleteItem(Ctl(LauncherList), row);
+  UpdateLauncherButtons();
   FitShortcutColumn();
 }
 

@@ -13,6 +13,7 @@ namespace {
 
 constexpr std::uint32_t kMenuBarTemplate = 102;
 constexpr const char16_t* kSipClass = u"SIPPREF";
+constexpr const char16_t* kReadFailedText = u"Не удалось прочитать настройки.";
 
 // The button that acts on the selected row of a list of rows: the General
 // list's and each block page's edit button, the file browser's Open.
@@ -65,12 +66,14 @@ LRESULT OnCreate(WindowHandle window) {
   p.ActivateInfo.cbSize = sizeof(p.ActivateInfo);
   p.Settings.Owner = Deliverable::SettingsProgram;
   p.Settings.Module = instance;
-  LoadSettings(p.Settings);
+  const LoadResult loaded = LoadSettings(p.Settings, &p.Found);
   InitCommonControls();
   Frame frame = ClientFrame();
   CreateControls(frame);
   FillLists(frame);
   CreateWindowExW(0, kSipClass, u"", WS_CHILD, 0, 0, 0, 0, window, 0, instance, nullptr);
+  // What could not be read shows its default and is not saved over.
+  if (loaded == LoadResult::ReadFailed) MessageBoxW(window, kReadFailedText, kWindowTitle, MB_OK | MB_ICONERROR);
   return 0;
 }
 

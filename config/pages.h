@@ -9,7 +9,7 @@ namespace ostrel::cfg {
 // general_tab.cpp
 void FillGeneralList(const Frame& frame);
 void OpenGeneralRow();
-void ApplyGeneralRow();
+bool ApplyGeneralRow();
 
 // pages_tab.cpp
 void FillPagesList(const Frame& frame);
@@ -17,8 +17,8 @@ void OpenBlockPage();
 // direction -1 moves the selected block up, +1 down.
 void MoveBlock(int direction);
 void OnPagesListChanged(const pf::NMLISTVIEW& change);
-// The block table as the Pages list shows it: kinds and names in list order,
-// Order = position, Visible from the check boxes.
+// The block table is kept in the Pages list's order (moves and check boxes
+// change it as they happen); this sets each block's Order to its position.
 void RebuildBlockTable(BlockTable& table);
 
 // block_pages.cpp
@@ -30,7 +30,7 @@ pf::WindowHandle BlockListOf(int openBlock);
 bool BlockListButton(pf::WindowHandle list, Control* button);
 void RefreshBlockPage(int kind);
 void OpenBlockRow(pf::WindowHandle list);
-void ApplyBlockRow();
+bool ApplyBlockRow();
 
 // launcher_page.cpp
 void FillLauncherLists(const Frame& frame);
@@ -42,7 +42,7 @@ void AddShortcut();
 void EditShortcut();
 void RemoveShortcut();
 void MoveShortcut(int direction);
-void ApplyShortcut();
+bool ApplyShortcut();
 void UpdateLauncherButtons();
 
 // file_browser.cpp

@@ -21,14 +21,24 @@ void EnableMoveButtons(WindowHandle list, int count) {
   }
 }
 
-// Rows not yet added count as checked, so while the list is being filled the
-// rule only acts once all six rows are there.
-int CheckedBlocks(WindowHandle list) {
-  int checked = 0;
-  for (int i = 0; i < BlockCount; ++i) {
-    if (RowChecked(list, i)) ++checked;
+BlockTable& Blocks() { return State().Settings.BlockTable; }
+
+// Whether row i shows block i: all six rows are there.
+bool RowsShowTheTable(WindowHandle list) { return ListView_GetItemCount(list) == BlockCount; }
+
+bool AnyBlockVisible() {
+  for (const BlockEntry& entry : Blocks().Entries) {
+    if (entry.Visible != 0) return true;
   }
-  return checked;
+  return false;
+}
+
+// A row shows the block at its position in the table.
+void ShowBlockRow(WindowHandle list, int row) {
+  const BlockEntry& entry = Blocks()[row];
+  SetRowKind(list, row, entry.Kind);
+  ListView_SetItemText(list, row, 0, entry.Name);
+  SetRowChecked(list, row, entry.Visible != 0);
 }
 
 }  // namespace
@@ -37,14 +47,16 @@ void FillPagesList(const Frame& frame) {
   WindowHandle list = Ctl(PagesList);
   ListView_SetExtendedListViewStyle(list, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
   AddColumns(list, 1, frame.R - ScaleX(102));
-  const BlockTable& table = State().Settings.BlockTable;
-  for (int i = 0; i < BlockCount; ++i) {
-    const BlockEntry& entry = table[i];
-    AddRow(list, entry.Name, u"", entry.Kind, entry.Visible != 0);
-  }
+  FillRows(list, BlockCount, [list](int i) {
+    const BlockEntry& entry = Blocks()[i];
+    return AddRow(list, entry.Name, u"", entry.Kind, entry.Visible != 0);
+  });
   ListView_SetColumnWidth(list, 0, LVSCW_AUTOSIZE);
 }
 
+// The block table, in display order, is what the Pages list shows: a row's
+// check box is the block's visibility, and nothing is read back from the
+// rows, so a list that refuses a call never changes what is saved.
 void OnPagesListChanged(const NMLISTVIEW& change) {
   WindowHandle list = Ctl(PagesList);
   int selected = SelectedRow(list);
@@ -55,46 +67,40 @@ void OnPagesListChanged(const NMLISTVIEW& change) {
     EnableWindow(Ctl(DownButton), selected < BlockCount - 1);
   }
   EnableWindow(Ctl(EditButton), selected >= 0);
+  const int row = change.iItem;
+  const bool checkChanged = ((change.uOldState ^ change.uNewState) & LVIS_STATEIMAGEMASK) != 0;
+  if (row < 0 || row >= BlockCount || !(change.uChanged & LVIF_STATE) || !checkChanged) return;
+  if (!RowsShowTheTable(list)) return;
+  Blocks()[row].Visible = ((change.uNewState & LVIS_STATEIMAGEMASK) >> 12) != 1 ? 1 : 0;
   // The user can never hide all six blocks.
-  if (CheckedBlocks(list) == 0) SetRowChecked(list, change.iItem, true);
+  if (AnyBlockVisible()) return;
+  Blocks()[row].Visible = 1;
+  SetRowChecked(list, row, true);
 }
 
 void MoveBlock(int direction) {
   WindowHandle list = Ctl(PagesList);
-  int count = ListView_GetItemCount(list);
   int z = SelectedRow(list);
   int other = z + direction;
-  if (z < 0 || other < 0 || other >= count) return;
-
-  int kind = RowKindOf(list, z);
-  SetRowKind(list, z, RowKindOf(list, other));
-  SetRowKind(list, other, kind);
-
-  // Both rows checked first, so that no moment has every row clear.
-  bool checkZ = RowChecked(list, z);
-  bool checkOther = RowChecked(list, other);
-  SetRowChecked(list, z, true);
-  SetRowChecked(list, other, true);
-  SetRowChecked(list, z, checkOther);
-  SetRowChecked(list, other, checkZ);
-
-  char16_t captionZ[kTextCapacity] = {};
-  char16_t captionOther[kTextCapacity] = {};
-  RowCaption(list, z, captionZ, kTextCapacity);
-  RowCaption(list, other, captionOther, kTextCapacity);
-  ListView_SetItemText(list, z, 0, captionOther);
-  ListView_SetItemText(list, other, 0, captionZ);
-
+  if (z < 0 || other < 0 || other >= BlockCount || !RowsShowTheTable(list)) return;
+  BlockTable& table = Blocks();
+  const BlockEntry moved = table[z];
+  table[z] = table[other];
+  table[other] = moved;
+  table[z].Order = z;
+  table[other].Order = other;
+  ShowBlockRow(list, z);
+  ShowBlockRow(list, other);
   SelectRow(list, z, false);
   SelectRow(list, other, true);
-  EnableMoveButtons(list, count);
+  EnableMoveButtons(list, ListView_GetItemCount(list));
 }
 
 void OpenBlockPage() {
   WindowHandle list = Ctl(PagesList);
   int row = SelectedRow(list);
-  if (row < 0) return;
-  int kind = RowKindOf(list, row);
+  if (row < 0 || row >= BlockCount || !RowsShowTheTable(list)) return;
+  int kind = Blocks()[row].Kind;
   if (BlockSettingsOf(kind) == nullptr) return;
   Program& p = State();
   p.OpenBlock = kind - 1;
@@ -105,22 +111,7 @@ void OpenBlockPage() {
 }
 
 void RebuildBlockTable(BlockTable& table) {
-  for (int i = 0; i < BlockCount; ++i) {
-    BlockEntry& entry = table[i];
-    entry.Kind = 0;
-    entry.Order = i;
-    entry.Visible = 0;
-    ClearText(entry.Name, kNameCapacity);
-  }
-  WindowHandle list = Ctl(PagesList);
-  int count = ListView_GetItemCount(list);
-  for (int i = 0; i < count && i < BlockCount; ++i) {
-    BlockEntry& entry = table[i];
-    entry.Kind = RowKindOf(list, i);
-    RowCaption(list, i, entry.Name, kNameCapacity);
-    entry.Order = i;
-    entry.Visible = RowChecked(list, i) ? 1 : 0;
-  }
+  for (int i = 0; i < BlockCount; ++i) table[i].Order = i;
 }
 
 }  // namespace ostrel::cfg

@@ -30,6 +30,8 @@ struct Program {
   int OpenEditor = kNoEditor;
   pf::WindowHandle Handles[ControlCount] = {};
   ostrel::Settings Settings;
+  // What the start's load found: the record as read and what it could not read.
+  ostrel::StoredState Found;
   // The Launcher page's side of the launcher list, edited until the page's OK.
   std::vector<LauncherEntry> WorkingLaunchers;
   // The list the program itself is refilling (ListRefill), if any.

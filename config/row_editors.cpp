@@ -105,12 +105,11 @@ BoundRow RowOf(const RowTable& table, int row, SettingsBody& body) {
 }
 
 void AddSettingRows(WindowHandle list, const RowTable& table) {
-  const SettingsKey* key = nullptr;
-  const int count = RowCount(table);
-  for (int i = 0; i < count; ++i) {
+  FillRows(list, RowCount(table), [list, &table](int i) {
+    const SettingsKey* key = nullptr;
     const FieldRow& row = RowField(table, i, &key)->Row;
-    AddRow(list, row.Caption, row.InitialValue, row.Kind, false);
-  }
+    return AddRow(list, row.Caption, row.InitialValue, row.Kind, false);
+  });
 }
 
 void ShowRowValue(WindowHandle list, int row, const BoundRow& setting, SettingsBody& body) {
@@ -155,14 +154,17 @@ void ShowAllRowValues(WindowHandle list, const RowTable& table, SettingsBody& bo
 }
 
 void OpenSelectedRow(WindowHandle list, const RowTable& table, SettingsBody& body) {
+  if (ListView_GetItemCount(list) != RowCount(table)) return;  // row i may not show setting i
   int row = SelectedRow(list);
   const BoundRow setting = RowOf(table, row, body);
   if (setting.Setting == nullptr) return;
   Program& p = State();
   char16_t caption[kTextCapacity] = {};
   RowCaption(list, row, caption, kTextCapacity);
+  int kind = kNoEditor;
+  if (!RowKindOf(list, row, &kind)) return;  // no editor opens
   SetWindowTextW(Ctl(EditorCaption), caption);
-  p.OpenEditor = RowKindOf(list, row);
+  p.OpenEditor = kind;
   PrepareEditor(list, row, setting, body);
   if (p.OpenEditor != kNoEditor) {
     ShowCurrentView();
@@ -170,51 +172,83 @@ void OpenSelectedRow(WindowHandle list, const RowTable& table, SettingsBody& bod
   }
 }
 
-void ApplySelectedRow(WindowHandle list, const RowTable& table, SettingsBody& body) {
+namespace {
+
+// The margins editor's four values; false, with nothing stored, when one
+// cannot be read.
+bool ReadMargins(SettingsBody& body) {
+  const Control edits[] = {LeftEdit, TopEdit, RightEdit, BottomEdit};
+  std::int32_t values[4] = {};
+  for (int i = 0; i < 4; ++i) {
+    if (!EditValue(edits[i], kEditValueCapacity, &values[i])) return false;
+  }
+  body.MarginLeft = values[0];
+  body.MarginTop = values[1];
+  body.MarginRight = values[2];
+  body.MarginBottom = values[3];
+  return true;
+}
+
+// A text edit's value into the setting; false, with nothing stored, when
+// the edit could not be read.
+bool ReadTextSetting(Control edit, const BoundRow& setting) {
+  const int capacity = setting.Setting->Capacity;
+  char16_t read[kValueCapacity] = {};
+  if (!ReadEditText(edit, read, capacity < kValueCapacity ? capacity : kValueCapacity)) return false;
+  CopyText(TextOf(setting), static_cast<std::size_t>(capacity), read);
+  return true;
+}
+
+}  // namespace
+
+bool ApplySelectedRow(WindowHandle list, const RowTable& table, SettingsBody& body) {
   int row = SelectedRow(list);
   const BoundRow setting = RowOf(table, row, body);
-  if (setting.Setting == nullptr || RowKindOf(list, row) != State().OpenEditor) return;
+  int kind = kNoEditor;
+  if (setting.Setting == nullptr) return true;
+  if (!RowKindOf(list, row, &kind)) return false;
+  if (kind != State().OpenEditor) return true;
   char16_t text[kValueCapacity] = {};
   switch (setting.Row().Kind) {
     case NumberRow:
-      GetWindowTextW(Ctl(LeftEdit), text, kEditValueCapacity);
+      if (!ReadEditText(LeftEdit, text, kEditValueCapacity)) return false;
       NumberOf(setting) = ReadDecimal(text);  // a number outside the range is taken as typed
       break;
     case MarginsRow:
-      body.MarginLeft = EditValue(LeftEdit, kEditValueCapacity);
-      body.MarginTop = EditValue(TopEdit, kEditValueCapacity);
-      body.MarginRight = EditValue(RightEdit, kEditValueCapacity);
-      body.MarginBottom = EditValue(BottomEdit, kEditValueCapacity);
+      if (!ReadMargins(body)) return false;
       MarginsText(body, text, kValueCapacity);
       break;
     case FontRow:
-      ReadFontEditor(FontOf(setting));
+      if (!ReadFontEditor(FontOf(setting))) return false;
       FontText(FontOf(setting), text, kValueCapacity);
       break;
     case ColourRow:
-      ColorOf(setting) = ReadColour();
+      if (!ReadColour(&ColorOf(setting))) return false;
       ColourText(ColorOf(setting), text, kValueCapacity);
       break;
     case FormatRow:
-      GetWindowTextW(Ctl(FormatEdit), text, setting.Setting->Capacity);
-      CopyText(TextOf(setting), static_cast<std::size_t>(setting.Setting->Capacity), text);
+      if (!ReadTextSetting(FormatEdit, setting)) return false;
+      CopyText(text, kValueCapacity, TextOf(setting));
       break;
     case ChoiceRow: {
+      // No selection (CB_ERR) is asked once more, since a failed call gives the same.
       std::int32_t chosen = ComboBox_GetCurSel(Ctl(ChoiceCombo));
+      if (chosen < 0) chosen = ComboBox_GetCurSel(Ctl(ChoiceCombo));
       NumberOf(setting) = chosen < 0 ? -1 : chosen;
       const char16_t* shown = ListText(*setting.Row().List, chosen);
-      if (shown == nullptr) return;  // nothing chosen: the row keeps its text
+      if (shown == nullptr) return true;  // nothing chosen: the row keeps its text
       CopyText(text, kValueCapacity, shown);
       break;
     }
     case FileRow:
-      GetWindowTextW(Ctl(PathEdit), TextOf(setting), setting.Setting->Capacity);
+      if (!ReadTextSetting(PathEdit, setting)) return false;
       CopyText(text, kValueCapacity, FileNameOf(TextOf(setting)));
       break;
     default:
-      return;
+      return true;
   }
   SetRowValue(list, row, text);
+  return true;
 }
 
 }  // namespace ostrel::cfg

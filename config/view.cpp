@@ -121,8 +121,7 @@ bool SwatchShown(RECT* rect, COLORREF* color) {
   if (!IsWindowVisible(Ctl(ColourLabel)) || (editor != FontRow && editor != ColourRow)) return false;
   int designTop = editor == FontRow ? 105 : 55;
   *rect = RECT{ScaleX(50), ScaleY(designTop), ScaleX(70), ScaleY(designTop + 20)};
-  *color = ReadColour();
-  return true;
+  return ReadColour(color);
 }
 
 void SetTitle(const char16_t* text) { SetWindowTextW(Ctl(TitleLabel), text); }

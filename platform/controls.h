@@ -41,7 +41,8 @@ class ControlsService {
   virtual int SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx,
                            int cy, std::uint32_t flags) = 0;
   virtual int SetWindowTextW(WindowHandle window, const char16_t* text) = 0;
-  // Copies at most capacity - 1 units and terminates; returns the units copied.
+  // Copies at most capacity - 1 units and terminates; returns the units
+  // copied, or -1 (and an empty text) when the text could not be read.
   virtual int GetWindowTextW(WindowHandle window, char16_t* buffer, int capacity) = 0;
   virtual WindowHandle GetDlgItem(WindowHandle parent, int id) = 0;
   virtual int GetDlgCtrlID(WindowHandle window) = 0;

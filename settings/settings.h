@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "platform/types.h"
@@ -163,11 +164,47 @@ void CopyBody(SettingsBody& destination, const SettingsBody& source);
 // path has no backslash); out holds kPathCapacity units.
 void OwnFolder(pf::ModuleHandle module, char16_t* out);
 
+// How loading found a value that it did not take from the registry.
+enum class ValueState : std::uint8_t {
+  Missing,  // not stored: the record holds its default
+  Unread,   // stored, but its read failed: the record holds its default,
+            // which must not be written over what is stored
+};
+
+// A value that loading did not read. An empty Name stands for every value
+// of the key, kLauncherListName for the launcher list.
+struct ValueNote {
+  std::u16string Key;  // the key's path below its root
+  std::u16string Name;
+  ValueState State = ValueState::Missing;
+};
+constexpr const char16_t* kLauncherListName = u"FileName";
+
+// What one load found, kept by the settings program for its saves: the
+// record as loaded and the values it did not read.
+struct StoredState {
+  Settings Loaded;
+  std::vector<ValueNote> Notes;
+};
+
+// Complete: every value was read or is missing (and took its default).
+// ReadFailed: some read failed for another reason, so the record holds a
+// default where something else is stored; a later load may succeed.
+enum class LoadResult { Complete, ReadFailed };
+
 // Fills the record from the registry (see store.cpp); Owner and Module must
-// be set before.
-void LoadSettings(Settings& settings);
+// be set before. With found, also notes what was missing or unread and keeps
+// a copy of the record as loaded.
+LoadResult LoadSettings(Settings& settings, StoredState* found = nullptr);
 // Writes Enabled and the record (settings program only). A failed registry
 // operation does not stop the save; the result tells whether all succeeded.
-bool SaveSettings(const Settings& settings);
+// With found (from the load), a value that could not be read is written
+// only when the record no longer holds what loading left there, and a
+// launcher list that was not read to its end only when it was changed.
+bool SaveSettings(const Settings& settings, const StoredState* found = nullptr);
+// Writes back the record as found was loaded: what was read is written,
+// what was missing is deleted again, what could not be read is left alone.
+// True when every operation succeeded.
+bool RestoreSettings(const StoredState& found);
 
 }  // namespace ostrel

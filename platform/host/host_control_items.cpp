@@ -76,7 +76,7 @@ void HostControls::ChangeItemState(WindowHandle list, int item, std::uint32_t st
 
 int HostControls::ListViewInsertItem(WindowHandle list, const LVITEMW* item) {
   HostWindow* w = FindOf(list, WC_LISTVIEW);
-  if (w == nullptr || item == nullptr || item->iSubItem != 0) return -1;
+  if (w == nullptr || item == nullptr || item->iSubItem != 0 || Fails("ListView_InsertItem")) return -1;
   int index = std::clamp(item->iItem, 0, static_cast<int>(w->rows.size()));
   HostListRow row;
   row.texts.push_back((item->mask & LVIF_TEXT) ? TextOf(item->pszText) : std::u16string());
@@ -118,6 +118,7 @@ int HostControls::ListViewSetItem(WindowHandle list, const LVITEMW* item) {
 int HostControls::ListViewGetItem(WindowHandle list, LVITEMW* item) {
   HostWindow* w = FindOf(list, WC_LISTVIEW);
   if (w == nullptr || item == nullptr || !InRange(item->iItem, w->rows.size())) return 0;
+  if (Fails("ListView_GetItem")) return 0;
   const HostListRow row = w->rows[item->iItem];
   if (item->mask & LVIF_TEXT) {
     ListViewGetItemText(list, item->iItem, item->iSubItem, item->pszText, item->cchTextMax);
@@ -185,7 +186,7 @@ std::uint32_t HostControls::ListViewGetItemState(WindowHandle list, int item, st
 
 int HostControls::ListViewDeleteItem(WindowHandle list, int item) {
   HostWindow* w = FindOf(list, WC_LISTVIEW);
-  if (w == nullptr || !InRange(item, w->rows.size())) return 0;
+  if (w == nullptr || !InRange(item, w->rows.size()) || Fails("ListView_DeleteItem")) return 0;
   // The row gives up its selection (and says so) before it goes.
   ChangeItemState(list, item, 0, LVIS_SELECTED | LVIS_FOCUSED);
   w = FindOf(list, WC_LISTVIEW);
@@ -196,7 +197,7 @@ int HostControls::ListViewDeleteItem(WindowHandle list, int item) {
 
 int HostControls::ListViewDeleteAllItems(WindowHandle list) {
   HostWindow* w = FindOf(list, WC_LISTVIEW);
-  if (w == nullptr) return 0;
+  if (w == nullptr || Fails("ListView_DeleteAllItems")) return 0;
   w->rows.clear();  // all at once, without item notifications
   w->scrolledTo = -1;
   return 1;

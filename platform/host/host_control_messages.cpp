@@ -25,6 +25,7 @@ LRESULT HostControls::SendMessageW(WindowHandle window, std::uint32_t message, W
 int HostControls::PostMessageW(WindowHandle window, std::uint32_t message, WPARAM wParam,
                                LPARAM lParam) {
   if (window == HWND_BROADCAST) {
+    if (Fails("PostMessageW")) return 0;
     broadcasts_.push_back({message, wParam, lParam});
     return 1;
   }
@@ -226,6 +227,7 @@ void HostControls::Reset() {
   waitCursorShows_ = 0;
   rowStateReads_ = 0;
   commonControls_ = extraControls_ = menuBarFails_ = quitPosted_ = false;
+  failing_.clear();
   quitCode_ = 0;
 }
 

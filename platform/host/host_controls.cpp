@@ -270,11 +270,24 @@ int HostControls::SetWindowTextW(WindowHandle window, const char16_t* text) {
   return 1;
 }
 
+bool HostControls::Fails(const char* call) {
+  auto it = failing_.find(call);
+  if (it == failing_.end() || it->second.times <= 0) return false;
+  if (it->second.after > 0) {
+    --it->second.after;
+    return false;
+  }
+  --it->second.times;
+  return true;
+}
+
 int HostControls::GetWindowTextW(WindowHandle window, char16_t* buffer, int capacity) {
   if (buffer == nullptr || capacity <= 0) return 0;
   buffer[0] = 0;
+  if (Fails("GetWindowTextW")) return -1;
+  if (Fails("GetWindowTextW as empty")) return 0;
   const HostWindow* w = Find(window);
-  if (w == nullptr) return 0;
+  if (w == nullptr) return -1;
   std::u16string text = w->text;
   if (w->Is(WC_COMBOBOX)) {
     bool chosen = w->comboSelection >= 0 && w->comboSelection < static_cast<int>(w->entries.size());

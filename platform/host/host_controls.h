@@ -211,6 +211,13 @@ class HostControls : public ControlsService {
   WindowHandle AddForeignWindow(const std::u16string& className, const std::u16string& title);
   // Makes the next SHCreateMenuBar calls fail.
   void SetMenuBarFails(bool fails) { menuBarFails_ = fails; }
+  // Makes the next `times` calls of an operation fail as the platform's do,
+  // doing nothing: "PostMessageW" to HWND_BROADCAST (0), "GetWindowTextW"
+  // (-1 and an empty text), "GetWindowTextW as empty" (0 and an empty text:
+  // a failure that looks like an empty text), "ListView_GetItem" (FALSE),
+  // "ListView_InsertItem" (-1), "ListView_DeleteItem" and
+  // "ListView_DeleteAllItems" (FALSE). The first `after` calls still succeed.
+  void FailNextCalls(const std::string& call, int times, int after = 0) { failing_[call] = {after, times}; }
   // Asked by GetMessageW when no message is waiting: performs the person's next
   // action and returns true, or returns false when the person is done, which
   // ends the message loop as WM_QUIT with exit code 0 would.
@@ -250,6 +257,8 @@ class HostControls : public ControlsService {
     MSG msg;
   };
 
+  // True when this call of the operation is one FailNextCalls chose.
+  bool Fails(const char* call);
   HostWindow* Find(WindowHandle window);
   const HostWindow* Find(WindowHandle window) const;
   HostWindow* FindOf(WindowHandle window, const char16_t* cls);
@@ -281,6 +290,11 @@ class HostControls : public ControlsService {
   bool commonControls_ = false;
   bool extraControls_ = false;
   bool menuBarFails_ = false;
+  struct Failing {
+    int after = 0;  // calls that still succeed first
+    int times = 0;  // calls that fail then
+  };
+  std::map<std::string, Failing> failing_;
   bool quitPosted_ = false;
   int quitCode_ = 0;
 };

@@ -177,7 +177,12 @@ int Win32Controls::SetWindowTextW(pf::WindowHandle window, const char16_t* text)
 int Win32Controls::GetWindowTextW(pf::WindowHandle window, char16_t* buffer, int capacity) {
   if (buffer == nullptr || capacity <= 0) return 0;
   buffer[0] = 0;
-  return ::GetWindowTextW(ToHwnd(window), W(buffer), capacity);
+  // Nothing copied is an empty text unless the call set an error.
+  ::SetLastError(ERROR_SUCCESS);
+  const int copied = ::GetWindowTextW(ToHwnd(window), W(buffer), capacity);
+  if (copied > 0 || ::GetLastError() == ERROR_SUCCESS) return copied;
+  buffer[0] = 0;
+  return -1;
 }
 
 pf::WindowHandle Win32Controls::GetDlgItem(pf::WindowHandle parent, int id) {
