@@ -33,8 +33,10 @@ inline int ReleaseDC(WindowHandle window, SurfaceHandle surface) {
 
 // The screen's density along an axis (LOGPIXELSX or LOGPIXELSY), in dots per
 // inch, asked anew on every call: the screen may change while a program runs.
+// 0 when the platform gives no screen context.
 inline int ScreenDensity(int axis) {
   SurfaceHandle screen = GetDC(WindowHandle{});
+  if (IsNull(screen)) return 0;
   const int dpi = GetDeviceCaps(screen, axis);
   ReleaseDC(WindowHandle{}, screen);
   return dpi;

@@ -4,6 +4,7 @@
 #include "platform/text.h"
 #include "plugin/band.h"
 #include "plugin/fonts.h"
+#include "plugin/int_range.h"
 #include "plugin/renderers.h"
 
 namespace ostrel {
@@ -27,8 +28,9 @@ struct RowRange {
 
 // The box of column c in the row whose top is top.
 pf::RECT CellBox(const pf::RECT& band, const CalendarMetrics& m, int column, int top) {
-  const int left = band.left + column * m.cellWidth + (m.cellWidth - m.boxWidth) / 2;
-  return pf::RECT{left, top, left + m.boxWidth, top + m.rowHeight};
+  const int left = CoordinateSum(band.left, std::int64_t{column} * m.cellWidth,
+                                 (std::int64_t{m.cellWidth} - m.boxWidth) / 2);
+  return pf::RECT{left, top, CoordinateSum(left, m.boxWidth), CoordinateSum(top, m.rowHeight)};
 }
 
 bool IsDay(const CalendarCell& cell, const pf::SYSTEMTIME& date) {
@@ -46,8 +48,9 @@ int TodayRow(const StatusState& status, const pf::SYSTEMTIME& today) {
 }
 
 // All six weeks when the band holds them, else the three around today,
-// else today's week alone.
-RowRange RowsToDraw(int bandHeight, int margins, int header, int rowHeight, int todayRow) {
+// else today's week alone. Margins are stored unchecked: 64-bit sums.
+RowRange RowsToDraw(std::int64_t bandHeight, std::int64_t margins, int header, std::int64_t rowHeight,
+                    int todayRow) {
   if (bandHeight >= (6 + header) * rowHeight + margins) return RowRange{0, 6};
   if (bandHeight >= (3 + header) * rowHeight + margins) {
     if (todayRow < 2) return RowRange{0, 3};
@@ -127,11 +130,11 @@ void DrawCalendarBlock(const BlockPaint& paint, int dx, int y) {
   pf::SYSTEMTIME today;
   pf::GetLocalTime(&today);
   const int header = settings.WeekdaysFont.Size > 0 ? 1 : 0;
-  const RowRange rows = RowsToDraw(bandHeight, all.MarginTop + all.MarginBottom, header,
+  const RowRange rows = RowsToDraw(bandHeight, std::int64_t{all.MarginTop} + all.MarginBottom, header,
                                    m.rowHeight, TodayRow(paint.Status, today));
   for (int k = 0; k < rows.count; ++k) {
-    DrawWeek(paint, fonts, dayFonts, band, m, rows.first + k, band.top + (header + k) * m.rowHeight,
-             today);
+    DrawWeek(paint, fonts, dayFonts, band, m, rows.first + k,
+             CoordinateSum(band.top, std::int64_t{header + k} * m.rowHeight), today);
   }
   if (header == 0) return;
   fonts.Use(headerFont);

@@ -28,6 +28,15 @@ std::int32_t CharacterHeight(std::int32_t points, int dpi) {
   return Clamp32(-(static_cast<std::int64_t>(points) * dpi / kPointsPerInch));
 }
 
+// Puts a surface's own font back in place of one made here, so that the
+// made one can be deleted (a selected font cannot be): when the platform
+// refuses, once more, and then the stock font, which is never deleted.
+void PutBackFont(pf::SurfaceHandle surface, pf::FontHandle own) {
+  if (!pf::IsNull(pf::SelectObject(surface, own))) return;
+  if (!pf::IsNull(pf::SelectObject(surface, own))) return;
+  pf::SelectObject(surface, pf::AsFont(pf::GetStockObject(pf::SYSTEM_FONT)));
+}
+
 }  // namespace
 
 int ScaleByDpi(int value) {
@@ -55,15 +64,19 @@ pf::SIZE MeasureText(pf::SurfaceHandle surface, const char16_t* text) {
 int LineHeight(pf::SurfaceHandle surface, const FontSpec& spec) {
   pf::FontHandle font = CreateSpecFont(surface, spec);
   if (pf::IsNull(font)) return 0;
-  pf::FontHandle previous = pf::SelectObject(surface, font);
-  pf::SIZE size = MeasureText(surface, u"0");
-  pf::SelectObject(surface, previous);
+  const pf::FontHandle previous = pf::SelectObject(surface, font);
+  // A refused select would measure the surface's own font: no height then.
+  pf::SIZE size{};
+  if (!pf::IsNull(previous)) {
+    size = MeasureText(surface, u"0");
+    PutBackFont(surface, previous);
+  }
   pf::DeleteObject(font);
   return size.cy;
 }
 
 PaintFonts::~PaintFonts() {
-  if (selected_) pf::SelectObject(surface_, previous_);
+  if (selected_) PutBackFont(surface_, previous_);
   for (pf::FontHandle font : fonts_) pf::DeleteObject(font);
 }
 
@@ -75,8 +88,10 @@ pf::FontHandle PaintFonts::Make(const FontSpec& spec) {
 
 void PaintFonts::Use(pf::FontHandle font) {
   if (pf::IsNull(font)) return;
-  pf::FontHandle previous = pf::SelectObject(surface_, font);
-  if (!selected_) {
+  const pf::FontHandle previous = pf::SelectObject(surface_, font);
+  // A refused select changed nothing: the font to put back is the one the
+  // first select that worked took the place of.
+  if (!selected_ && !pf::IsNull(previous)) {
     previous_ = previous;
     selected_ = true;
   }

@@ -56,20 +56,20 @@ void TapCalendar(const Settings& s, const ItemState&, int, int) { LaunchPath(s.C
 void TapLauncher(const Settings& s, const ItemState&, int x, int yInBand) { TapLauncherCell(s, x, yInBand); }
 void TapSysInfo(const Settings& s, const ItemState& item, int x, int) { TapSysInfoPart(s, item.ItemWindow, x); }
 
-void WirelessImages(const Settings&, const char16_t* folder, int dpi, StateImages& images) {
-  images.Bt = LoadStateImage(folder, u"bt", dpi);
-  images.Wifi = LoadStateImage(folder, u"wifi", dpi);
+void WirelessImages(const Settings&, const char16_t* folder, int dpi, StateImages& images, bool& failed) {
+  images.Bt = LoadStateImage(folder, u"bt", dpi, failed);
+  images.Wifi = LoadStateImage(folder, u"wifi", dpi, failed);
 }
 
-void TimeImages(const Settings& s, const char16_t* folder, int dpi, StateImages& images) {
-  if (s.TimeSettings.ShowAlarm != 0) images.Alarm = LoadStateImage(folder, u"alarm", dpi);
+void TimeImages(const Settings& s, const char16_t* folder, int dpi, StateImages& images, bool& failed) {
+  if (s.TimeSettings.ShowAlarm != 0) images.Alarm = LoadStateImage(folder, u"alarm", dpi, failed);
 }
 
-void SysInfoImages(const Settings&, const char16_t* folder, int dpi, StateImages& images) {
-  images.Battery = LoadStateImage(folder, u"battery", dpi);
-  images.MemoryRam = LoadStateImage(folder, u"memory_ram", dpi);
-  images.MemoryPhone = LoadStateImage(folder, u"memory_phone", dpi);
-  images.MemoryCard = LoadStateImage(folder, u"memory_card", dpi);
+void SysInfoImages(const Settings&, const char16_t* folder, int dpi, StateImages& images, bool& failed) {
+  images.Battery = LoadStateImage(folder, u"battery", dpi, failed);
+  images.MemoryRam = LoadStateImage(folder, u"memory_ram", dpi, failed);
+  images.MemoryPhone = LoadStateImage(folder, u"memory_phone", dpi, failed);
+  images.MemoryCard = LoadStateImage(folder, u"memory_card", dpi, failed);
 }
 
 const ItemBlock kItemBlocks[BlockCount] = {

@@ -17,8 +17,10 @@ struct ItemBlock {
   void (*Tap)(const Settings& settings, const ItemState& item, int x, int yInBand);
   // Whether only the gesture the tap type names counts; otherwise every tap does.
   bool FollowsTapType;
-  // Loads the state images the block shows while it is visible (null: none).
-  void (*LoadImages)(const Settings& settings, const char16_t* folder, int dpi, StateImages& images);
+  // Loads the state images the block shows while it is visible (null: none);
+  // an image file that is there but was not loaded sets failed.
+  void (*LoadImages)(const Settings& settings, const char16_t* folder, int dpi, StateImages& images,
+                     bool& failed);
 };
 
 // The description of a kind, nullptr outside 1..6.

@@ -1,6 +1,8 @@
 // The item window's message handlers shared between its source files.
 #pragma once
 
+#include <cstdint>
+
 #include "platform/types.h"
 
 namespace ostrel {
@@ -20,5 +22,12 @@ void RepaintWhole(pf::WindowHandle window);
 
 // Lets go of what a creation made: state images, launcher icons, the menu.
 void ReleaseItemResources();
+
+// Fetches the parts of the item named by MissingPart bits (and what is made
+// from them); returns the bits of those the platform refused.
+std::uint32_t FetchParts(pf::WindowHandle window, std::uint32_t parts);
+// At a tick or refresh query of the window that owns the item's state: the
+// parts still missing fetched again, and a repaint when any came.
+void FetchMissingParts(pf::WindowHandle window);
 
 }  // namespace ostrel

@@ -38,7 +38,8 @@ pf::WindowHandle InitializeCustomItem(pf::TODAYLISTITEM*, pf::WindowHandle paren
   if (pf::IsNull(window)) return window;
   pf::ShowWindow(window, pf::SW_SHOWNORMAL);
   pf::UpdateWindow(window);
-  pf::SetTimer(window, kRefreshTimer, kRefreshPeriod, nullptr);
+  // A refused timer is asked for again at the shell's next refresh query.
+  if (pf::SetTimer(window, kRefreshTimer, kRefreshPeriod, nullptr) == 0) Item().Missing |= kMissingTimer;
   return window;
 }
 

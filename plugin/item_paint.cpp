@@ -54,9 +54,10 @@ void ShowFrame(pf::WindowHandle window, pf::SurfaceHandle target, const pf::RECT
   pf::EndPaint(window, &paint);
 }
 
-// Without a frame (the platform refused a bitmap of the item's size) nothing
-// is drawn; the window is still validated so that the platform does not ask
-// for the same paint again and again.
+// Without a frame (the platform did not give the item's size, refused a
+// bitmap of that size, or its selection) nothing is drawn; the window is still validated so that the
+// platform does not ask for the same paint again and again; the next tick
+// asks for it once more.
 void SkipPaint(pf::WindowHandle window, pf::SurfaceHandle target) {
   if (!pf::IsNull(target)) return;
   pf::PAINTSTRUCT paint;
@@ -76,23 +77,27 @@ void DrawWatermark(pf::WindowHandle window, pf::SurfaceHandle surface) {
 }
 
 void PaintItem(pf::WindowHandle window, pf::SurfaceHandle target) {
-  const pf::RECT client = ClientOf(window);
+  pf::RECT client;
+  const bool sized = pf::GetClientRect(window, &client) != 0;
   const pf::SurfaceHandle display = pf::GetDC(window);
   const pf::SurfaceHandle frame = pf::CreateCompatibleDC(display);
   const pf::BitmapHandle bitmap =
       pf::CreateCompatibleBitmap(display, client.right - client.left, client.bottom - client.top);
-  if (pf::IsNull(frame) || pf::IsNull(bitmap)) {
+  const pf::BitmapHandle previous =
+      !sized || pf::IsNull(frame) || pf::IsNull(bitmap) ? pf::BitmapHandle{} : pf::SelectObject(frame, bitmap);
+  if (pf::IsNull(previous)) {
     SkipPaint(window, target);
-    if (!pf::IsNull(bitmap)) pf::DeleteObject(bitmap);
+    Item().Missing |= kMissingFrame;
   } else {
-    const pf::BitmapHandle previous = pf::SelectObject(frame, bitmap);
     DrawBackground(window, frame);
     PaintBlocks(BlockPaint{PluginSettings(), Status(), Item(), window, frame, client});
     ShowFrame(window, target, client, frame);
     pf::SelectObject(frame, previous);
-    pf::DeleteObject(bitmap);
   }
+  // The memory surface goes first: deleting it lets go of the bitmap even
+  // when putting the old one back was refused.
   if (!pf::IsNull(frame)) pf::DeleteDC(frame);
+  if (!pf::IsNull(bitmap)) pf::DeleteObject(bitmap);
   if (!pf::IsNull(display)) pf::ReleaseDC(window, display);
 }
 

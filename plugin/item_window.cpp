@@ -2,8 +2,6 @@
 #include "plugin/item_window.h"
 
 #include "platform/draw.h"
-#include "platform/locale.h"
-#include "platform/text.h"
 #include "platform/window.h"
 #include "plugin/item_handlers.h"
 #include "plugin/item_state.h"
@@ -17,33 +15,15 @@ namespace ostrel {
 
 namespace {
 
-// Room for any locale's abbreviation before it is cut to its slot.
-constexpr int kDayNameScratch = 80;
-
 // Pen coordinates are the signed 16-bit halves of lParam: with the pen
 // captured, a position left of or above the window is negative.
 int PenX(pf::LPARAM lParam) { return static_cast<std::int16_t>(pf::LOWORD(static_cast<std::uintptr_t>(lParam))); }
 int PenY(pf::LPARAM lParam) { return static_cast<std::int16_t>(pf::HIWORD(static_cast<std::uintptr_t>(lParam))); }
 
-// Abbreviated day names, Monday first; a name longer than its slot is cut.
-void ReadDayNames(ItemState& item) {
-  for (int i = 0; i < 7; ++i) {
-    char16_t name[kDayNameScratch] = {};
-    if (pf::GetLocaleInfoW(pf::LOCALE_USER_DEFAULT, pf::LOCALE_SABBREVDAYNAME1 + i, name,
-                           kDayNameScratch) == 0) {
-      name[0] = 0;
-    }
-    pf::CopyText(item.DayNames[i], kDayNameCapacity, name);
-  }
-}
-
-void CreateContextMenu(ItemState& item) {
-  item.ContextMenu = pf::CreatePopupMenu();
-  pf::AppendMenuW(item.ContextMenu, pf::MF_STRING, CMD_SETTINGS, kSettingsMenuText);
-}
-
 // The creation sequence: settings, highlight color, images, layout and
-// icons, day names, status, launcher cells, first page, menu.
+// icons, day names, launcher cells, first page, menu, storage card folder,
+// status. What the platform refuses is fetched again at the next tick or
+// refresh query.
 pf::LRESULT OnCreate(pf::WindowHandle window) {
   ItemState& item = Item();
   ReleaseItemResources();  // what an earlier window of this module left
@@ -53,22 +33,14 @@ pf::LRESULT OnCreate(pf::WindowHandle window) {
   Settings& settings = PluginSettings();
   settings.Owner = Deliverable::Plugin;
   settings.Module = item.ModuleInstance;
-  LoadSettings(settings);
   item.HighlightColor = static_cast<pf::COLORREF>(
       pf::SendMessageW(pf::GetParent(window), pf::TODAYM_GETCOLOR, pf::TODAYCOLOR_HIGHLIGHT, 0));
-  char16_t folder[kPathCapacity];
-  OwnFolder(item.ModuleInstance, folder);
-  LoadStateImages(settings, item.Images, folder);
-  PrepareLayout(settings, item);
-  FetchLauncherIcons(settings);
-  ReadDayNames(item);
+  item.CostlyWait = 0;
+  item.CostlySkips = 0;
+  item.Missing = FetchParts(window, kMissingSettings | kMissingDayNames | kMissingMenu | kMissingCardPath);
   StatusState& status = Status();
-  ReadStorageCardPath(status);
   ReadPhoneStatus(status);
   ReadSystemInfo(settings.SysInfoSettings, status);
-  LayoutLauncher(settings, window);
-  item.CurrentPage = FirstPage(settings, item);
-  CreateContextMenu(item);
   return 0;
 }
 
@@ -79,6 +51,9 @@ pf::LRESULT OnDestroy(pf::WindowHandle window) {
   if (window == item.ItemWindow) {
     ReleaseItemResources();
     item.ItemWindow = pf::WindowHandle{};
+    item.Missing = 0;
+    item.CostlyWait = 0;
+    item.CostlySkips = 0;
   }
   return 0;
 }
@@ -104,6 +79,7 @@ pf::LRESULT OnCommand(pf::WPARAM wParam) {
 }
 
 pf::LRESULT OnTimer(pf::WindowHandle window) {
+  FetchMissingParts(window);
   RefreshTick(window, 0, PluginSettings(), Status());
   return 0;
 }
@@ -126,11 +102,18 @@ pf::LRESULT OnPhoneStatusChanged() {
 }
 
 // The shell's refresh query: TRUE (and a forced refresh) only when the
-// item's height differs from the one the shell holds.
+// item's height differs from the one the shell holds. The bands are
+// measured anew each time, so a measure the platform spoiled lasts no
+// longer than until the next query.
 pf::LRESULT OnQueryRefresh(pf::WindowHandle window, pf::WPARAM wParam) {
-  const int height = ComputeItemHeight(PluginSettings(), Item());
+  FetchMissingParts(window);
+  bool bandsChanged = false;
+  const int height = RemeasureItem(PluginSettings(), Item(), &bandsChanged);
   auto* listItem = reinterpret_cast<pf::TODAYLISTITEM*>(wParam);
-  if (listItem == nullptr || listItem->cyp == static_cast<std::uint32_t>(height)) return 0;
+  if (listItem == nullptr || listItem->cyp == static_cast<std::uint32_t>(height)) {
+    if (bandsChanged) RepaintWhole(window);
+    return 0;
+  }
   listItem->cyp = static_cast<std::uint32_t>(height);
   RefreshTick(window, 1, PluginSettings(), Status());
   return 1;
@@ -159,7 +142,10 @@ pf::LRESULT OnNavigation(pf::WindowHandle window, pf::WPARAM key) {
 
 }  // namespace
 
-void RepaintWhole(pf::WindowHandle window) { pf::InvalidateRect(window, nullptr, 0); }
+// A refused request is made again at the next tick.
+void RepaintWhole(pf::WindowHandle window) {
+  if (pf::InvalidateRect(window, nullptr, 0) == 0) Item().Missing |= kMissingFrame;
+}
 
 void ReleaseItemResources() {
   ItemState& item = Item();

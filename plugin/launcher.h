@@ -8,13 +8,16 @@ namespace ostrel {
 
 // Icons for the entries with a path (large or small as the settings ask),
 // one fetch per distinct path, shared by the entries that name it; icons
-// fetched before are destroyed first.
-void FetchLauncherIcons(Settings& settings);
+// fetched before are destroyed first. False when the shell gave no icon for
+// a file that is there (worth another try).
+bool FetchLauncherIcons(Settings& settings);
 // Destroys the entries' icons (a shared one once) and clears their handles.
 void ReleaseLauncherIcons(Settings& settings);
 
 // Places every entry's cell (Bounds) in rows for the window's client width.
-void LayoutLauncher(Settings& settings, pf::WindowHandle window);
+// False when the platform gave no client width or no icon size: the cells
+// are then placed for what it gave, to be placed again later.
+bool LayoutLauncher(Settings& settings, pf::WindowHandle window);
 // Rows the layout gives the current entries at the window's client width.
 int LauncherRowCount(const Settings& settings, pf::WindowHandle window);
 // Height of one icon cell in pixels.

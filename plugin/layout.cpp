@@ -26,6 +26,21 @@ int PageCountOf(const Settings& settings) {
   return count;
 }
 
+// The fixed blocks plus the tallest page, at least ScaleByDpi(20).
+int ItemHeightOf(const Settings& settings, const int (&heights)[BlockCount]) {
+  std::int64_t sum = 0;
+  int tallestPage = 0;
+  for (int position = 0; position < BlockCount; ++position) {
+    if (position < settings.FixedPageCount) {
+      sum += heights[position];
+    } else {
+      tallestPage = Larger(tallestPage, heights[position]);
+    }
+  }
+  const int height = ClampToInt(sum + tallestPage);
+  return Larger(height, ScaleByDpi(kMinimumItemHeight));
+}
+
 }  // namespace
 
 int ComputeBlockHeight(const Settings& settings, const ItemState& item, int position) {
@@ -35,9 +50,9 @@ int ComputeBlockHeight(const Settings& settings, const ItemState& item, int posi
   if (entry.Visible == 0 || block == nullptr) return 0;
   const std::int32_t height = BlockHeight(settings, *block);
   if (height != -1) return height;
-  pf::SurfaceHandle dc = pf::GetDC(item.ItemWindow);
+  const pf::SurfaceHandle dc = pf::GetDC(item.ItemWindow);
   const std::int64_t content = ItemBlockOf(entry.Kind)->ContentHeight(dc, settings, item);
-  pf::ReleaseDC(item.ItemWindow, dc);
+  if (!pf::IsNull(dc)) pf::ReleaseDC(item.ItemWindow, dc);
   return ClampToInt(content + settings.MarginTop + settings.MarginBottom);
 }
 
@@ -49,20 +64,15 @@ void PrepareLayout(Settings& settings, ItemState& item) {
   item.PageCount = PageCountOf(settings);
 }
 
-int ComputeItemHeight(const Settings& settings, const ItemState& item) {
-  const int fixed = settings.FixedPageCount;
-  std::int64_t sum = 0;
-  int tallestPage = 0;
+int RemeasureItem(Settings& settings, const ItemState& item, bool* bandsChanged) {
+  int heights[BlockCount];
   for (int position = 0; position < BlockCount; ++position) {
-    const int h = ComputeBlockHeight(settings, item, position);
-    if (position < fixed) {
-      sum += h;
-    } else {
-      tallestPage = Larger(tallestPage, h);
-    }
+    BlockEntry& entry = settings.BlockTable[position];
+    heights[position] = ComputeBlockHeight(settings, item, position);
+    if (entry.PixelHeight != heights[position]) *bandsChanged = true;
+    entry.PixelHeight = heights[position];
   }
-  const int height = ClampToInt(sum + tallestPage);
-  return Larger(height, ScaleByDpi(kMinimumItemHeight));
+  return ItemHeightOf(settings, heights);
 }
 
 }  // namespace ostrel

@@ -12,8 +12,10 @@ void PrepareLayout(Settings& settings, ItemState& item);
 // Band height of the entry at a position (0 when hidden or outside the table),
 // measured on the item window's display context.
 int ComputeBlockHeight(const Settings& settings, const ItemState& item, int position);
-// The fixed blocks plus the tallest page, at least ScaleByDpi(20).
-int ComputeItemHeight(const Settings& settings, const ItemState& item);
+// The item's height, the fixed blocks plus the tallest page, at least
+// ScaleByDpi(20), with every entry's PixelHeight set to its height as
+// measured now; bandsChanged is set when one of them differs from before.
+int RemeasureItem(Settings& settings, const ItemState& item, bool* bandsChanged);
 
 // Draws the fixed blocks and the current page (with the neighbouring page
 // sliding in while a swipe is tracked).

@@ -15,7 +15,9 @@ namespace {
 class KeyReader {
  public:
   KeyReader(pf::KeyHandle root, const char16_t* path) {
-    open_ = pf::RegOpenKeyExW(root, path, 0, pf::KEY_READ, &key_) == pf::ERROR_SUCCESS;
+    const long result = pf::RegOpenKeyExW(root, path, 0, pf::KEY_READ, &key_);
+    open_ = result == pf::ERROR_SUCCESS;
+    Note(result);
   }
   ~KeyReader() {
     if (open_) pf::RegCloseKey(key_);
@@ -24,6 +26,9 @@ class KeyReader {
   KeyReader& operator=(const KeyReader&) = delete;
 
   bool IsOpen() const { return open_; }
+  // Whether the open or a read was refused for another reason than a
+  // missing key or value or one too long: another try may succeed.
+  bool Refused() const { return refused_; }
 
   bool ReadDword(const char16_t* name, std::uint32_t* value) {
     std::uint32_t data = 0;
@@ -49,18 +54,23 @@ class KeyReader {
     if (maxBytes > pf::MAX_PATH * sizeof(char16_t)) maxBytes = pf::MAX_PATH * sizeof(char16_t);
     std::uint32_t size = maxBytes;
     std::uint32_t type = pf::REG_NONE;
-    if (!open_ || pf::RegQueryValueExW(key_, name, nullptr, &type,
-                                       reinterpret_cast<std::uint8_t*>(data),
-                                       &size) != pf::ERROR_SUCCESS ||
-        type != pf::REG_SZ) {
-      return false;
-    }
+    if (!open_) return false;
+    const long result =
+        pf::RegQueryValueExW(key_, name, nullptr, &type, reinterpret_cast<std::uint8_t*>(data), &size);
+    Note(result);
+    if (result != pf::ERROR_SUCCESS || type != pf::REG_SZ) return false;
     data[size / sizeof(char16_t)] = 0;
     pf::CopyText(out, capacity, data);
     return true;
   }
 
  private:
+  void Note(long result) {
+    if (result != pf::ERROR_SUCCESS && result != pf::ERROR_FILE_NOT_FOUND && result != pf::ERROR_MORE_DATA) {
+      refused_ = true;
+    }
+  }
+
   bool Read(const char16_t* name, std::uint32_t wantedType, void* data, std::uint32_t capacity,
             std::uint32_t wantedSize) {
     if (!open_) return false;
@@ -73,6 +83,7 @@ class KeyReader {
 
   pf::KeyHandle key_{};
   bool open_ = false;
+  bool refused_ = false;
 };
 
 constexpr std::uint32_t kOperatorMaxBytes = 260;
@@ -129,13 +140,13 @@ void ReadRadios(std::int32_t* bluetoothOn, std::int32_t* wifiOn) {
 
 }  // namespace
 
-void ReadStorageCardPath(StatusState& status) {
+bool ReadStorageCardPath(StatusState& status) {
   KeyReader key(pf::HKEY_CURRENT_USER, u"Software\\Microsoft\\File Explorer");
-  if (!key.IsOpen()) return;
   char16_t path[kStorageCardPathCapacity];
   if (key.ReadString(u"StorageCardPath", kCardPathMaxBytes, path, kStorageCardPathCapacity)) {
     pf::CopyText(status.StorageCardPath, kStorageCardPathCapacity, path);
   }
+  return !key.Refused();
 }
 
 int ReadPhoneStatus(StatusState& status) {

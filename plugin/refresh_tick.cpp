@@ -2,6 +2,7 @@
 // and a repaint only when something shown changed.
 #include "platform/text.h"
 #include "platform/window.h"
+#include "plugin/item_handlers.h"
 #include "plugin/status_change.h"
 #include "plugin/status_state.h"
 
@@ -15,9 +16,6 @@ bool SysInfoVisible(const BlockTable& table) {
   }
   return false;
 }
-
-// The whole item, without erasing its background.
-void RequestRepaint(pf::WindowHandle window) { pf::InvalidateRect(window, nullptr, 0); }
 
 }  // namespace
 
@@ -34,6 +32,8 @@ void RefreshTick(pf::WindowHandle window, int force, const Settings& settings,
   if (SysInfoVisible(settings.BlockTable)) {
     changed |= ReadSystemInfo(settings.SysInfoSettings, status);
   }
+  // A date the formatter refused is asked for again at each tick until it comes.
+  if (!newTime) changed |= RetryRefusedDates(settings.DateSettings, status);
 
   if (newTime) {
     pf::ClearText(status.TimeText, kTimeTextCapacity);
@@ -41,9 +41,9 @@ void RefreshTick(pf::WindowHandle window, int force, const Settings& settings,
     pf::ClearText(status.DateText2, kDateTextCapacity);
     pf::CopyText(status.TimeText, kTimeTextCapacity, clock);
     FormatDateTexts(settings.DateSettings, status);
-    RequestRepaint(window);
+    RepaintWhole(window);
   } else if (changed) {
-    RequestRepaint(window);
+    RepaintWhole(window);
   }
 }
 

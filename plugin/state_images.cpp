@@ -2,6 +2,7 @@
 #include "plugin/state_images.h"
 
 #include "platform/draw.h"
+#include "platform/files.h"
 #include "platform/gdi.h"
 #include "platform/text.h"
 #include "plugin/band.h"
@@ -25,20 +26,28 @@ void Release(pf::BitmapHandle& image) {
 
 }  // namespace
 
-pf::BitmapHandle LoadStateImage(const char16_t* folder, const char16_t* base, int dpi) {
+pf::BitmapHandle LoadStateImage(const char16_t* folder, const char16_t* base, int dpi, bool& failed) {
   char16_t file[2 * kPathCapacity];
   const int length = pf::FormatText(file, 2 * kPathCapacity, u"%s%s%i%s", folder, base, dpi, u".png");
   if (length >= kPathCapacity) return pf::BitmapHandle{};
-  return pf::SHLoadImageFile(file);
+  const pf::BitmapHandle image = pf::SHLoadImageFile(file);
+  if (pf::IsNull(image) && pf::GetFileAttributesW(file) != pf::INVALID_FILE_ATTRIBUTES) failed = true;
+  return image;
 }
 
-void LoadStateImages(const Settings& settings, StateImages& images, const char16_t* folder) {
+bool LoadStateImages(const Settings& settings, StateImages& images, const char16_t* folder) {
   ReleaseStateImages(images);
   const int dpi = pf::ScreenDensity(pf::LOGPIXELSY);
+  // Without the density or the module's own folder no file can be named.
+  if (dpi <= 0 || folder[0] == 0) return false;
+  bool failed = false;
   for (std::int32_t kind = 1; kind <= BlockCount; ++kind) {
     const ItemBlock* block = ItemBlockOf(kind);
-    if (block->LoadImages != nullptr && EntryVisible(settings, kind)) block->LoadImages(settings, folder, dpi, images);
+    if (block->LoadImages != nullptr && EntryVisible(settings, kind)) {
+      block->LoadImages(settings, folder, dpi, images, failed);
+    }
   }
+  return !failed;
 }
 
 void ReleaseStateImages(StateImages& images) {

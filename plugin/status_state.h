@@ -50,13 +50,15 @@ struct StatusState {
   char16_t TimeText[kTimeTextCapacity] = {};
   char16_t DateText1[kDateTextCapacity] = {};
   char16_t DateText2[kDateTextCapacity] = {};
+  std::int32_t DateRefused = 0;  // bit 0 / bit 1: DateText1 / DateText2 the formatter refused
   // Six weeks, Monday first; row 0 starts on the Monday on or before the 1st.
   CalendarCell CalendarGrid[kCalendarRows][kCalendarColumns] = {};
 };
 
 // Reads the storage card's folder once, when the item window is created; a
-// missing key or value leaves the path as it was.
-void ReadStorageCardPath(StatusState& status);
+// missing key or value leaves the path as it was. False when the registry
+// refused the read (the path is then read again later).
+bool ReadStorageCardPath(StatusState& status);
 // Alarm, operator, missed calls, unread messages, Bluetooth and Wi-Fi.
 // Returns 1 when any of them changed, else 0.
 int ReadPhoneStatus(StatusState& status);
@@ -75,8 +77,11 @@ void RefreshTick(pf::WindowHandle window, int force, const Settings& settings,
 // The current local time in the clock's pattern; out holds
 // kClockScratchCapacity units and is empty when formatting fails.
 void FormatClockText(const TimeSettings& settings, char16_t* out);
-// DateText1 and DateText2 from today's date and the two date patterns.
+// DateText1 and DateText2 from today's date and the two date patterns; a
+// text the formatter refuses is left empty and noted in DateRefused.
 void FormatDateTexts(const DateSettings& settings, StatusState& status);
+// The texts noted in DateRefused formatted again; 1 when one of them came.
+int RetryRefusedDates(const DateSettings& settings, StatusState& status);
 // The 42 days around the current month, Monday first.
 void BuildCalendarGrid(StatusState& status);
 

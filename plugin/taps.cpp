@@ -1,6 +1,8 @@
 // Taps on blocks and program launching: which gesture counts, which target a block names, how it is started.
 #include "plugin/taps.h"
 
+#include <cstdint>
+
 #include "platform/window.h"
 #include "platform/shell.h"
 #include "platform/text.h"
@@ -43,11 +45,12 @@ void TapLauncherCell(const Settings& settings, int x, int yInBand) {
 void TapSysInfoPart(const Settings& settings, pf::WindowHandle window, int x) {
   pf::RECT client;
   pf::GetClientRect(window, &client);
-  const int innerLeft = client.left + settings.MarginLeft;
-  const int innerRight = client.right - settings.MarginRight;
+  // Margins are stored unchecked: 64-bit sums.
+  const std::int64_t innerLeft = std::int64_t{client.left} + settings.MarginLeft;
+  const std::int64_t innerRight = std::int64_t{client.right} - settings.MarginRight;
   if (x <= innerLeft || x >= innerRight) return;
-  const int inner = innerRight - settings.MarginLeft - client.left;
-  const int split = innerLeft + inner / 4;
+  const std::int64_t inner = innerRight - settings.MarginLeft - client.left;
+  const std::int64_t split = innerLeft + inner / 4;
   LaunchPath(x < split ? settings.SysInfoSettings.Tap1 : settings.SysInfoSettings.Tap2);
 }
 

@@ -33,13 +33,14 @@ const char16_t* BlockKeyName(std::int32_t kind) {
   return block ? block->KeyName : nullptr;
 }
 
-void ResetToDefaults(Settings& settings) {
+bool ResetToDefaults(Settings& settings) {
   SettingsBody& body = settings;
   body = SettingsBody{};
-  ResetFields(RootSettings(), settings);
-  for (const BlockSettings& block : kBlockSettings) ResetFields(block.Settings, settings);
+  bool complete = ResetFields(RootSettings(), settings);
+  for (const BlockSettings& block : kBlockSettings) complete &= ResetFields(block.Settings, settings);
   ResetBlockTable(settings.BlockTable, settings.Owner);
-  if (settings.Owner == Deliverable::SettingsProgram) ResetFields(TodayItemSettings(), settings);
+  if (settings.Owner == Deliverable::SettingsProgram) complete &= ResetFields(TodayItemSettings(), settings);
+  return complete;
 }
 
 void SortBlocks(BlockTable& table) {

@@ -37,8 +37,12 @@ void* Body(SettingsBody& body) { return &body; }
 const SettingsKey kTodayItem = KeyOf(nullptr, &WholeRecord, kTodayItemFields, kTodayItemOrder, kTodayItemOrder);
 const SettingsKey kRoot = KeyOf(nullptr, &Body, kRootFields, kRootOrder, kRootOrder);
 
-// Screen density × factor / 96.
-std::int32_t ScaledDefault(int axis, std::int32_t factor) { return pf::ScreenDensity(axis) * factor / 96; }
+// Screen density × factor / 96; false when the density could not be read.
+bool ScaledDefault(int axis, std::int32_t factor, std::int32_t& value) {
+  const int dpi = pf::ScreenDensity(axis);
+  value = dpi * factor / 96;
+  return dpi > 0;
+}
 
 void ResetText(const Field& field, char16_t* text, pf::ModuleHandle module) {
   if (!field.InOwnFolder) {
@@ -58,15 +62,18 @@ void ResetFont(const FontDefault& value, FontSpec& font) {
   font.ClearType = value.ClearType;
 }
 
-void ResetField(const Field& field, void* record, pf::ModuleHandle module) {
+// False when the default could not be made (a scaled one without the density).
+bool ResetField(const Field& field, void* record, pf::ModuleHandle module) {
   switch (field.Type) {
     case FieldType::Number:
-      NumberField(field, record) = field.ScaleAxis ? ScaledDefault(field.ScaleAxis, field.Number) : field.Number;
+      if (field.ScaleAxis) return ScaledDefault(field.ScaleAxis, field.Number, NumberField(field, record));
+      NumberField(field, record) = field.Number;
       break;
     case FieldType::Color: ColorField(field, record) = static_cast<pf::COLORREF>(field.Number); break;
     case FieldType::Text: ResetText(field, TextField(field, record), module); break;
     case FieldType::Font: ResetFont(field.Font, FontField(field, record)); break;
   }
+  return true;
 }
 
 std::int32_t* CorrectedNumber(const Field& field, void* record) {
@@ -85,9 +92,11 @@ pf::COLORREF& ColorField(const Field& field, void* record) { return *static_cast
 char16_t* TextField(const Field& field, void* record) { return static_cast<char16_t*>(field.At(record)); }
 FontSpec& FontField(const Field& field, void* record) { return *static_cast<FontSpec*>(field.At(record)); }
 
-void ResetFields(const SettingsKey& key, Settings& settings) {
+bool ResetFields(const SettingsKey& key, Settings& settings) {
   void* record = key.Record(settings);
-  for (int i = 0; i < key.FieldCount; ++i) ResetField(key.Fields[i], record, settings.Module);
+  bool complete = true;
+  for (int i = 0; i < key.FieldCount; ++i) complete &= ResetField(key.Fields[i], record, settings.Module);
+  return complete;
 }
 
 void CorrectFields(const SettingsKey& key, Settings& settings) {

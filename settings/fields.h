@@ -114,8 +114,9 @@ std::int32_t& NumberField(const Field& field, void* record);
 pf::COLORREF& ColorField(const Field& field, void* record);
 char16_t* TextField(const Field& field, void* record);
 FontSpec& FontField(const Field& field, void* record);
-// Sets every field of the key's record to its default.
-void ResetFields(const SettingsKey& key, Settings& settings);
+// Sets every field of the key's record to its default; false when a
+// density-scaled default could not be made (the density was not read).
+bool ResetFields(const SettingsKey& key, Settings& settings);
 // Applies the load corrections of the key's fields.
 void CorrectFields(const SettingsKey& key, Settings& settings);
 

@@ -155,8 +155,9 @@ const char16_t* PageName(std::int32_t kind);
 const char16_t* BlockKeyName(std::int32_t kind);
 
 // Sets the body, the block table and Enabled to the defaults (the launcher
-// list is left alone). Density-scaled values ask the screen anew.
-void ResetToDefaults(Settings& settings);
+// list is left alone). Density-scaled values ask the screen anew; false
+// when the screen gave no density, so those defaults are not the right ones.
+bool ResetToDefaults(Settings& settings);
 // Stable bubble sort of the six rows by Order.
 void SortBlocks(BlockTable& table);
 void CopyBody(SettingsBody& destination, const SettingsBody& source);
@@ -189,7 +190,8 @@ struct StoredState {
 
 // Complete: every value was read or is missing (and took its default).
 // ReadFailed: some read failed for another reason, so the record holds a
-// default where something else is stored; a later load may succeed.
+// default where something else is stored, or the screen gave no density for
+// the scaled defaults; a later load may succeed.
 enum class LoadResult { Complete, ReadFailed };
 
 // Fills the record from the registry (see store.cpp); Owner and Module must

@@ -77,7 +77,7 @@ void LoadBlockKey(Settings& settings, const BlockSettings& block, ReadLog& log) 
 LoadResult LoadSettings(Settings& settings, StoredState* found) {
   if (found != nullptr) found->Notes.clear();
   ReadLog log(found);
-  ResetToDefaults(settings);
+  const bool defaultsMade = ResetToDefaults(settings);
   const bool program = settings.Owner == Deliverable::SettingsProgram;
   if (program) LoadKey(pf::HKEY_LOCAL_MACHINE, kTodayItemKey, TodayItemSettings(), settings, log);
   LoadKey(pf::HKEY_CURRENT_USER, kRootKey, RootSettings(), settings, log);
@@ -87,7 +87,7 @@ LoadResult LoadSettings(Settings& settings, StoredState* found) {
     CopyBody(settings.EditSettings, settings);
   }
   if (found != nullptr) found->Loaded = settings;
-  return log.Failed() ? LoadResult::ReadFailed : LoadResult::Complete;
+  return log.Failed() || !defaultsMade ? LoadResult::ReadFailed : LoadResult::Complete;
 }
 
 }  // namespace ostrel

@@ -11,6 +11,7 @@
 
 #include "platform/controls.h"
 #include "platform/draw.h"
+#include "platform/host/call_faults.h"
 #include "platform/host/host_clock.h"
 #include "platform/host/host_controls.h"
 #include "platform/host/host_device.h"
@@ -85,6 +86,7 @@ class ItemTest : public ::testing::Test {
     pf::host::InstallWindowPictures();
     pf::host::HostScreen().SetScreenDpi(96, 96);
     pf::host::ClearDrawingFaults();
+    pf::host::ClearCallFaults();
     MakeDeviceRoot();
     pf::host::HostDraw().SetPathResolver([this](const std::u16string& path) {
       std::string out;
@@ -115,6 +117,7 @@ class ItemTest : public ::testing::Test {
     EXPECT_EQ(shell.OpenStreams(), 0) << "a file was left open";
     EXPECT_EQ(windows.LiveMenus(), 0) << "a menu was not destroyed";
     EXPECT_EQ(windows.OpenPaints(), 0) << "a paint was not ended";
+    pf::host::ClearCallFaults();
     pf::host::HostDraw().SetPathResolver(nullptr);
     pf::SetRegistry(nullptr);
     pf::SetClock(nullptr);
@@ -155,6 +158,11 @@ class ItemTest : public ::testing::Test {
   // Attaches the module, creates the item at the screen width and sizes it
   // as the shell does after its first refresh query.
   void Create(int width = 240) {
+    Initialize(width);
+    SizeLikeTheShell(width);
+  }
+  // The module attached and the item created at the screen width, not sized yet.
+  void Initialize(int width = 240) {
     controls.SetScreenSize(width, 320);
     if (!attached_) {
       ASSERT_TRUE(AttachModule(kModule));
@@ -162,6 +170,9 @@ class ItemTest : public ::testing::Test {
     }
     item = InitializeCustomItem(&listItem, today);
     ASSERT_FALSE(pf::IsNull(item));
+  }
+  // The shell's refresh query and the size it then gives the item.
+  void SizeLikeTheShell(int width = 240) {
     Query();
     pf::MoveWindow(item, 0, 0, width, static_cast<int>(listItem.cyp), 1);
   }

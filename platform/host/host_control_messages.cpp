@@ -1,5 +1,6 @@
 // Host messages: sending, posting and the message loop, other instances, resources and metrics, the menu bar, and the reset between runs.
 #include "platform/gdi.h"
+#include "platform/host/call_faults.h"
 #include "platform/host/host_controls.h"
 #include "platform/host/memory_registry.h"
 
@@ -141,6 +142,7 @@ CursorHandle HostControls::SetCursor(CursorHandle cursor) {
 }
 
 int HostControls::GetSystemMetrics(int index) {
+  if (CallFails("GetSystemMetrics")) return 0;
   switch (index) {
     case SM_CXSCREEN: return screen_.cx;
     case SM_CYSCREEN: return screen_.cy;

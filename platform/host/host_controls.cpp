@@ -5,6 +5,7 @@
 #include <climits>
 
 #include "platform/gdi.h"
+#include "platform/host/host_screen.h"
 #include "platform/host/memory_registry.h"
 #include "platform/text.h"
 
@@ -52,11 +53,10 @@ HostWindow* HostControls::FindOf(WindowHandle window, const char16_t* cls) {
   return (w != nullptr && w->Is(cls)) ? w : nullptr;
 }
 
+// Asked of the screen stand-in itself: a call the project makes may be
+// refused on purpose, the stand-in's own look at the screen may not.
 int HostControls::Dpi(int axis) const {
-  SurfaceHandle screen = pf::GetDC(WindowHandle{});
-  int dpi = pf::GetDeviceCaps(screen, axis);
-  pf::ReleaseDC(WindowHandle{}, screen);
-  return dpi;
+  return axis == LOGPIXELSX ? HostScreen().ScreenDpiX() : HostScreen().ScreenDpiY();
 }
 
 void HostControls::SetScreenSize(int width, int height) {

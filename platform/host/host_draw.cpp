@@ -6,6 +6,7 @@
 #include <new>
 #include <utility>
 
+#include "platform/host/call_faults.h"
 #include "platform/host/raster_objects.h"
 #include "platform/text.h"
 
@@ -79,6 +80,7 @@ FontHandle HostDrawing::CreateFontIndirectW(const LOGFONTW* font) {
 GdiObjectHandle HostDrawing::GetStockObject(int index) { return Objects().Stock(index); }
 
 GdiObjectHandle HostDrawing::SelectObject(SurfaceHandle surface, GdiObjectHandle object) {
+  if (CallFails("SelectObject")) return GdiObjectHandle{};
   SurfaceRecord* record = Objects().Surface(surface);
   if (record == nullptr) {
     Objects().Fault("SelectObject: unknown surface");

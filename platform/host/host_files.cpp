@@ -7,6 +7,8 @@
 #include <algorithm>
 
 #include "platform/gdi.h"
+#include "platform/host/call_faults.h"
+#include "platform/host/host_screen.h"
 #include "platform/host/memory_registry.h"
 #include "platform/host/raster_objects.h"
 #include "platform/text.h"
@@ -220,6 +222,7 @@ std::uint32_t HostFiles::GetFileAttributesW(const char16_t* path) {
 std::uintptr_t HostFiles::SHGetFileInfoW(const char16_t* path, std::uint32_t,
                                          SHFILEINFOW* info, std::uint32_t infoSize,
                                          std::uint32_t flags) {
+  if (CallFails("SHGetFileInfoW")) return 0;
   if (path == nullptr || info == nullptr || infoSize < sizeof(SHFILEINFOW)) return 0;
   std::u16string text = path;
   int index = 0;
@@ -242,9 +245,7 @@ std::uintptr_t HostFiles::SHGetFileInfoW(const char16_t* path, std::uint32_t,
   }
   info->iIcon = index;
   if (flags & SHGFI_ICON) {
-    SurfaceHandle screen = pf::GetDC(WindowHandle{});
-    int size = ((flags & SHGFI_SMALLICON) ? 16 : 32) * pf::GetDeviceCaps(screen, LOGPIXELSX) / 96;
-    pf::ReleaseDC(WindowHandle{}, screen);
+    const int size = ((flags & SHGFI_SMALLICON) ? 16 : 32) * HostScreen().ScreenDpiX() / 96;
     IconRecord icon;
     icon.picture = FileIconPicture(size, text);
     icon.name = ToUtf8(text);

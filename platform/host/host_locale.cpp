@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "platform/host/call_faults.h"
 #include "platform/host/date_pictures.h"
 #include "platform/host/host_clock.h"
 
@@ -75,6 +76,7 @@ int HostLocale::GetTimeFormatW(LCID locale, std::uint32_t, const SYSTEMTIME* tim
 
 int HostLocale::GetDateFormatW(LCID locale, std::uint32_t flags, const SYSTEMTIME* date,
                                const char16_t* format, char16_t* out, int size) {
+  if (CallFails("GetDateFormatW")) return 0;
   HostLanguage language;
   if (!FindLanguage(locale, systemLanguage_, userLanguage_, &language) || BadOutput(out, size)) {
     return 0;
@@ -92,6 +94,7 @@ int HostLocale::GetDateFormatW(LCID locale, std::uint32_t flags, const SYSTEMTIM
 }
 
 int HostLocale::GetLocaleInfoW(LCID locale, std::uint32_t type, char16_t* out, int size) {
+  if (CallFails("GetLocaleInfoW")) return 0;
   HostLanguage language;
   if (!FindLanguage(locale, systemLanguage_, userLanguage_, &language) || BadOutput(out, size)) {
     return 0;

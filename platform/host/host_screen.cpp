@@ -1,11 +1,13 @@
 // Host stand-in for the screen's and windows' device contexts and the screen density.
 #include "platform/host/host_screen.h"
 
+#include "platform/host/call_faults.h"
 #include "platform/host/raster_objects.h"
 
 namespace pf::host {
 
 SurfaceHandle HostGdi::GetDC(WindowHandle window) {
+  if (CallFails("GetDC")) return SurfaceHandle{};
   SurfaceRecord context;
   context.kind = SurfaceKind::Screen;
   context.font = Objects().SystemFont();

@@ -3,6 +3,7 @@
 
 #include "platform/controls.h"
 #include "platform/gdi.h"
+#include "platform/host/call_faults.h"
 #include "platform/host/host_controls.h"
 #include "platform/host/host_screen.h"
 
@@ -48,6 +49,7 @@ void InstallWindowPictures() {
 HostWindows::HostWindows() { InstallWindowPictures(); }
 
 int HostWindows::InvalidateRect(WindowHandle window, const RECT* rect, int erase) {
+  if (CallFails("InvalidateRect")) return 0;
   InvalidateRequest request;
   request.window = window;
   request.whole = rect == nullptr;
@@ -84,6 +86,7 @@ int HostWindows::EndPaint(WindowHandle window, const PAINTSTRUCT* paint) {
 
 std::uintptr_t HostWindows::SetTimer(WindowHandle window, std::uintptr_t id, std::uint32_t elapse,
                                      TIMERPROC) {
+  if (CallFails("SetTimer")) return 0;
   if (!KnownWindow(window)) return 0;
   timers_[TimerKey(window, id)] = elapse;
   return id == 0 ? 1 : id;
@@ -119,6 +122,7 @@ int HostWindows::GetWindowRect(WindowHandle window, RECT* rect) {
 }
 
 int HostWindows::GetClientRect(WindowHandle window, RECT* rect) {
+  if (CallFails("GetClientRect")) return 0;
   const HostWindow* w = WindowRecord(window);
   if (w == nullptr || rect == nullptr) return 0;
   *rect = RECT{0, 0, w->rect.right - w->rect.left, w->rect.bottom - w->rect.top};

@@ -5,6 +5,7 @@
 
 #include "platform/host/host_draw.h"
 #include "platform/host/png_io.h"
+#include "platform/host/call_faults.h"
 #include "platform/host/raster_objects.h"
 #include "platform/text.h"
 
@@ -62,6 +63,7 @@ int HostDrawing::DestroyIcon(IconHandle icon) {
 }
 
 BitmapHandle HostDrawing::SHLoadImageFile(const char16_t* path) {
+  if (CallFails("SHLoadImageFile")) return BitmapHandle{};
   if (path == nullptr || *path == 0) return BitmapHandle{};
   std::u16string name(path);
   std::string file = resolver_ ? resolver_(name) : DefaultPath(name);
