@@ -1,4 +1,7 @@
 // The item scenario: the Today item created by the shell on off-default settings, ticked, paged, tapped, held and queried, then its pages' pictures after the next query and tick.
+#include <unistd.h>
+
+#include <cstdlib>
 #include <string>
 
 #include "platform/controls.h"
@@ -11,6 +14,7 @@
 #include "platform/host/host_screen.h"
 #include "platform/host/host_window.h"
 #include "platform/host/memory_registry.h"
+#include "platform/host/png_io.h"
 #include "platform/host/raster_image.h"
 #include "platform/text.h"
 #include "platform/today.h"
@@ -137,10 +141,15 @@ class Shell {
     Settle();
   }
   int Height() const { return static_cast<int>(record_.cyp); }
-  std::string Picture() const {
+  // The picture's digest; the picture itself as PNG too when
+  // OSTREL_FAULT_PICTURES names a folder (for looking at one run).
+  std::string Picture(int page) const {
     auto picture = pf::host::HostScreen().WindowPicture(item_);
-
-    return picture == nullptr ? "none" : Digest(*picture);
+    if (picture == nullptr) return "none";
+    if (const char* folder = std::getenv("OSTREL_FAULT_PICTURES")) {
+      pf::host::WritePng(std::string(folder) + "/" + std::to_string(::getpid()) + "-page" + std::to_string(page) + ".png", *picture);
+    }
+    return Digest(*picture);
   }
 
  private:
@@ -163,7 +172,7 @@ void RecordPages(Shell& shell, RunRecord& record) {
   const int pages = Item().PageCount > 0 ? Item().PageCount : 1;
   for (int page = 0; page < pages; ++page) {
     shell.Paint();
-    record.pictures.push_back(shell.Picture());
+    record.pictures.push_back(shell.Picture(page));
     shell.NextPage();
   }
   for (int page = 0; page < pages; ++page) shell.PreviousPage();

@@ -33,7 +33,7 @@ const char* const kSessionScript =
     "select GeneralList 3; press EditButton; cancel;"                       // a choice
     "tab 1; select PagesList 5; press EditButton;"                          // Wireless
     "select WirelessList 0; press EditButton; type LeftEdit 21; ok;"         // a number, changed
-    "select WirelessList 7; press EditButton; cancel; ok;"                  // a file
+    "select WirelessList 7; press EditButton; cancel; ok;"                  // the browser on \\Folder
     "select PagesList 4; press EditButton;"                                 // Time
     "select TimeList 1; press EditButton; choose FaceCombo 3; tick BoldCheck 1; type SizeEdit 26; ok; ok;"
     "select PagesList 3; press EditButton; select DateList 3; press EditButton; cancel; cancel;"  // a format
@@ -41,7 +41,7 @@ const char* const kSessionScript =
     "select PagesList 0; press EditButton; cancel;"                         // Information
     "select PagesList 1; press EditButton;"                                 // Launcher
     "select LauncherList 1; press RemoveButton; select LauncherList 0; press DownButton;"
-    "press AddButton; dbltap FileList 1; dbltap FileList 6; ok; ok;"         // the browser on \\Folder
+    "press AddButton; type PathEdit \\Apps\\app9.exe; ok; ok;"
     "select PagesList 0; press DownButton; check PagesList 1 0";             // order and visibility
 
 std::string ShrinkScript() {

@@ -77,11 +77,40 @@ void CheckOrders(const Tree& tree, std::vector<Finding>& findings) {
   if (!permutation && found > 0) findings.push_back({Failure::InconsistentStore, "the six Orders are not 0..5"});
 }
 
-// Every value is the seed's or the clean save's ("" when absent there).
+bool IsLauncherEntry(const std::string& id) {
+  return id.find(kLauncherKey) != std::string::npos && id.find("\"FileName") != std::string::npos;
+}
+
+// The launcher list, FileName1..K in order: one setting, the seed's or the save's as a whole.
+std::vector<std::string> LauncherList(const Tree& tree) {
+  std::map<int, std::string> entries;
+  for (const auto& [id, value] : tree) {
+    if (IsLauncherEntry(id)) entries[std::atoi(id.c_str() + id.find("\"FileName") + 9)] = value;
+  }
+  std::vector<std::string> list;
+  for (const auto& entry : entries) list.push_back(entry.second);
+  return list;
+}
+
+std::string Joined(const std::vector<std::string>& list) {
+  std::string text;
+  for (const std::string& item : list) text += (text.empty() ? "" : ", ") + item;
+  return "(" + text + ")";
+}
+
+// Every value is the seed's or the clean save's ("<none>" when absent there).
 void CheckEachValue(const Tree& seed, const Tree& clean, const Tree& run, std::vector<Finding>& findings) {
+  const std::vector<std::string> list = LauncherList(run);
+  if (list != LauncherList(seed) && list != LauncherList(clean)) {
+    findings.push_back({Failure::InconsistentStore, "the launcher list " + Joined(list) + " is neither the seed's " +
+                                                        Joined(LauncherList(seed)) + " nor the save's " +
+                                                        Joined(LauncherList(clean))});
+  }
   std::set<std::string> names;
   for (const Tree* tree : {&seed, &clean, &run}) {
-    for (const auto& entry : *tree) names.insert(entry.first);
+    for (const auto& entry : *tree) {
+      if (!IsLauncherEntry(entry.first)) names.insert(entry.first);
+    }
   }
   for (const std::string& name : names) {
     auto value = [&name](const Tree& tree) {
