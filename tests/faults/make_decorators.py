@@ -29,7 +29,7 @@ SERVICES = [
 BY_TYPE = {
     "long": "kErrorOutOfMemory",
     "COLORREF": "CLR_INVALID",
-    "FindHandle": "INVALID_HANDLE_VALUE",
+    "FindHandle": "FindHandle{~std::uintptr_t{0}}",  # INVALID_HANDLE_VALUE, which windows.h redefines
 }
 
 # Calls carried out and then reported as failed: releases and ends.
