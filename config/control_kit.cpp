@@ -156,10 +156,12 @@ bool EditValue(Control edit, int capacity, std::int32_t* value) {
   return true;
 }
 
+// An edit that refused its value once is asked again: what it shows is what
+// OK stores, and an edit left empty would store 0 where nobody typed it.
 void SetEditValue(Control edit, std::int32_t value) {
   char16_t text[16];
   FormatText(text, 16, u"%i", value);
-  SetWindowTextW(Ctl(edit), text);
+  if (!SetWindowTextW(Ctl(edit), text)) SetWindowTextW(Ctl(edit), text);
 }
 
 void FillFontEditor(const FontSpec& font) {

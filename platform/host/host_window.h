@@ -90,6 +90,8 @@ class HostWindows : public WindowService {
   // The person taps beside the open menu: it closes, nothing is chosen.
   void DismissMenu() { menuOpen_ = false; }
   int LiveMenus() const { return static_cast<int>(menus_.size()); }
+  // Timers set and not killed, of every window.
+  int LiveTimers() const { return static_cast<int>(timers_.size()); }
 
   const std::vector<std::pair<WindowHandle, std::intptr_t>>& EndedDialogs() const {
     return endedDialogs_;
