@@ -1,4 +1,4 @@
-// The item scenario under the fault layer on the Win32 services: a sample of its calls failing in turn against the real GDI and registry, each run leaving no drawing object and drawing right by the next query and tick.
+// The item scenario under the fault layer on the Win32 services: each call to its first paint and a sample of the rest failing in turn against the real GDI and registry, each run leaving no drawing object and drawing right by the next query and tick.
 #include "tests/win/today/today_support.h"
 
 #include <cstdint>

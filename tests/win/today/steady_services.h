@@ -1,6 +1,7 @@
 // The clock, locale and device figures held still, so that the item's pictures do not depend on when its run ran.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <string>
 
