@@ -87,6 +87,30 @@ TEST_F(FaultLayerTest, OnlyTheProjectsCallsAreCountedAndCallsThatCannotFailNever
   EXPECT_EQ(opened, pf::ERROR_SUCCESS);
 }
 
+// A stand-in that looks for its own kind of service (the host windows find a
+// window's record in the host controls) must find it undecorated whether or
+// not the plan counts the call.
+TEST_F(FaultLayerTest, ACallThePlanDoesNotCountStillReachesTheStandInsOwnServices) {
+  const pf::WindowHandle window = pf::CreateWindowExW(0, pf::WC_STATIC, u"", 0, 0, 0, 30, 20, pf::WindowHandle{}, 0,
+                                                      pf::ModuleHandle{}, nullptr);
+  ASSERT_FALSE(pf::IsNull(window));
+  FaultPlan plan(0);
+  FaultyServices layer(plan);
+  AsCaller project(Caller::Project);
+  for (const bool paused : {false, true}) {
+    plan.Pause(paused);
+    pf::RECT client{};
+    EXPECT_NE(pf::GetClientRect(window, &client), 0) << "paused " << paused;
+    EXPECT_EQ(client.right, 30) << "paused " << paused;
+  }
+  plan.Pause(false);
+  plan.Only("Registry");
+  pf::RECT client{};
+  EXPECT_NE(pf::GetClientRect(window, &client), 0) << "another service's calls only";
+  EXPECT_EQ(plan.Counted(), 1);
+  pf::DestroyWindow(window);
+}
+
 pf::LRESULT CountingProcedure(pf::WindowHandle window, std::uint32_t message, pf::WPARAM wParam, pf::LPARAM lParam) {
   if (message == pf::WM_USER) pf::GetDlgItem(window, 1);
   return pf::DefWindowProcW(window, message, wParam, lParam);

@@ -276,6 +276,42 @@ TEST_F(ItemRecoveryTest, ARefusedStorageCardFolderIsReadAgainAtTheNextTickAndAMi
   EXPECT_EQ(Item().Missing, 0u);
 }
 
+// The host drawing service refusing one copy of an image when told to.
+class RefusingImageCopy : public pf::host::HostDrawing {
+ public:
+  int TransparentImage(pf::SurfaceHandle dst, int x, int y, int width, int height, pf::SurfaceHandle src,
+                       int srcX, int srcY, int srcWidth, int srcHeight, pf::COLORREF transparent) override {
+    if (refuseNext) {
+      refuseNext = false;
+      return 0;
+    }
+    return HostDrawing::TransparentImage(dst, x, y, width, height, src, srcX, srcY, srcWidth, srcHeight,
+                                         transparent);
+  }
+  bool refuseNext = false;
+};
+
+// A paint that left an image out (say after a tap) is not asked for by
+// anything the item shows changing; the next tick asks for it.
+TEST_F(ItemRecoveryTest, AnImageWhoseCopyWasRefusedIsDrawnByThePaintTheNextTickAsksFor) {
+  SetBlock(u"SysInfo", u"Visible", 1);  // four images at the top
+  SetBlock(u"SysInfo", u"Order", 0);
+  Create();
+  RefusingImageCopy drawing;  // over the images the item loaded
+  pf::SetDrawing(&drawing);
+  const std::size_t images = Of(Paint(), DrawKind::TransparentImage).size();
+  EXPECT_GT(images, 0u);
+  windows.ClearInvalidations();
+  drawing.refuseNext = true;
+  EXPECT_EQ(Of(Paint(), DrawKind::TransparentImage).size(), images - 1);
+  Send(pf::WM_TIMER, kRefreshTimer);
+  EXPECT_EQ(Repaints(), 1);
+  EXPECT_EQ(Of(Paint(), DrawKind::TransparentImage).size(), images);
+  Send(pf::WM_TIMER, kRefreshTimer);
+  EXPECT_EQ(Repaints(), 1) << "asked for once";
+  pf::SetDrawing(nullptr);
+}
+
 // Icons and images whose files are missing are not asked for again: an
 // idle tick stays an idle tick.
 TEST_F(ItemRecoveryTest, MissingFilesAreNotFetchedAgainAtEachTick) {

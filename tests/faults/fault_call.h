@@ -79,26 +79,31 @@ class FaultPlan {
   std::vector<Traced> calls_;
 };
 
+// The call carried out by the stand-in: whatever it calls itself runs on the
+// plain services, counted or not (a paused plan, another service's call), so
+// that a stand-in looking for its own service finds it undecorated.
+template <class Forward>
+auto AsStandIn(Forward forward) {
+  AsCaller standIn(Caller::StandIn);
+  return forward();
+}
+
 // A call that cannot fail: counted, always carried out.
 template <class Forward>
 auto Passed(FaultPlan& plan, const Call& call, Forward forward) {
-  if (!plan.Counting(call)) return forward();
-  plan.Next(call, false);
-  AsCaller standIn(Caller::StandIn);
-  return forward();
+  if (plan.Counting(call)) plan.Next(call, false);
+  return AsStandIn(forward);
 }
 
 // A call that fails without reaching the service, returning failure (and
 // doing to its out-parameters what onFailure does).
 template <class R, class Forward, class OnFailure>
 R Refused(FaultPlan& plan, const Call& call, R failure, Forward forward, OnFailure onFailure) {
-  if (!plan.Counting(call)) return forward();
-  if (plan.Next(call, true)) {
+  if (plan.Counting(call) && plan.Next(call, true)) {
     onFailure();
     return failure;
   }
-  AsCaller standIn(Caller::StandIn);
-  return forward();
+  return AsStandIn(forward);
 }
 template <class R, class Forward>
 R Refused(FaultPlan& plan, const Call& call, R failure, Forward forward) {
@@ -108,10 +113,8 @@ R Refused(FaultPlan& plan, const Call& call, R failure, Forward forward) {
 // A release that fails: the object is released all the same, and the call reports failure.
 template <class R, class Forward>
 R Released(FaultPlan& plan, const Call& call, R failure, Forward forward) {
-  if (!plan.Counting(call)) return forward();
-  const bool fails = plan.Next(call, true);
-  AsCaller standIn(Caller::StandIn);
-  const R result = forward();
+  const bool fails = plan.Counting(call) && plan.Next(call, true);
+  const R result = AsStandIn(forward);
   return fails ? failure : result;
 }
 

@@ -134,6 +134,9 @@ class Shell {
     pf::host::HostWindows& windows = pf::host::HostWindowService();
     windows.SetNextGesture(pf::GN_CONTEXTMENU);
     Pen(pf::WM_LBUTTONDOWN, x, y);
+    // A hold the item could not have recognized (the call was refused) ends
+    // with the pen; it is not left for the next press.
+    windows.SetNextGesture(0);
     Pen(pf::WM_LBUTTONUP, x, y);
     if (windows.MenuOpen() && !windows.MenuOpenings().back().entries.empty()) {
       windows.ChooseMenuEntry(windows.MenuOpenings().back().entries.front().id);
