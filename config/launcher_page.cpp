@@ -34,7 +34,9 @@ int AddShortcutRow(const char16_t* path, int icon) {
   return AddRow(Ctl(LauncherList), FileNameOf(path), u"", icon, false);
 }
 
+// The selected entry; -1 also while the list is unread, so that nothing acts on it.
 int SelectedShortcut() {
+  if (State().LauncherListUnread) return -1;
   int row = SelectedRow(Ctl(LauncherList));
   return row < static_cast<int>(State().WorkingLaunchers.size()) ? row : -1;
 }
@@ -51,6 +53,8 @@ void FillLauncherLists(const Frame&) {
 
 void LoadWorkingLaunchers() {
   Program& p = State();
+  p.LauncherListUnread = !RereadLauncherList(p.Settings, p.Found);
+  if (p.LauncherListUnread) MessageBoxW(p.Main, kReadFailedText, kWindowTitle, MB_OK | MB_ICONERROR);
   {
     ListRefill refill(Ctl(LauncherList));
     ClearRows(Ctl(LauncherList));
@@ -90,6 +94,7 @@ void UpdateLauncherButtons() {
 }
 
 void AddShortcut() {
+  if (State().LauncherListUnread) return;
   State().OpenEditor = NewShortcutEditor;
   OpenBrowserForNew();
   ShowCurrentView();

@@ -13,7 +13,6 @@ namespace {
 
 constexpr std::uint32_t kMenuBarTemplate = 102;
 constexpr const char16_t* kSipClass = u"SIPPREF";
-constexpr const char16_t* kReadFailedText = u"Не удалось прочитать настройки.";
 
 // The button that acts on the selected row of a list of rows: the General
 // list's and each block page's edit button, the file browser's Open.
