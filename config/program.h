@@ -42,6 +42,9 @@ struct Program {
   pf::WindowHandle FillingList{};
   // The folder the file browser shows ("" = the top folder).
   char16_t CurrentFolder[pf::MAX_PATH] = {};
+  // The face list holds every family; when not, the font editor keeps the
+  // face it was opened with.
+  bool FaceNamesListed = false;
   pf::FontHandle NameFont{};
   pf::FontHandle TitleFont{};
   pf::FontHandle HelpFont{};
