@@ -13,6 +13,7 @@ namespace {
 
 constexpr std::uint32_t kMenuBarTemplate = 102;
 constexpr const char16_t* kSipClass = u"SIPPREF";
+constexpr const char16_t* kNoControlsText = u"Не удалось открыть настройки.";
 
 // The button that acts on the selected row of a list of rows: the General
 // list's and each block page's edit button, the file browser's Open.
@@ -68,7 +69,12 @@ LRESULT OnCreate(WindowHandle window) {
   const LoadResult loaded = LoadSettings(p.Settings, &p.Found);
   InitCommonControls();
   Frame frame = ClientFrame();
-  CreateControls(frame);
+  // Without all its controls the program would act on the wrong ones: it
+  // says so and does not start, and nothing is saved.
+  if (!CreateControls(frame)) {
+    MessageBoxW(window, kNoControlsText, kWindowTitle, MB_OK | MB_ICONERROR);
+    return -1;
+  }
   FillLists(frame);
   CreateWindowExW(0, kSipClass, u"", WS_CHILD, 0, 0, 0, 0, window, 0, instance, nullptr);
   // What could not be read shows its default and is not saved over.

@@ -68,7 +68,8 @@ struct Frame {
 Frame ClientFrame();
 
 // layout.cpp
-void CreateControls(const Frame& frame);
+// False when a control could not be created: the ones after it are not.
+bool CreateControls(const Frame& frame);
 void RefitTabStrip();
 void RelayoutControls();
 
