@@ -136,7 +136,10 @@ bool ApplyShortcut() {
 void RemoveShortcut() {
   int row = SelectedShortcut();
   if (row < 0) return;
-  if (!ListView_DeleteItem(Ctl(LauncherList), row)) return;  // row i shows entry i
+  // Row i shows entry i: a row the list refuses to delete, asked once more,
+  // keeps its entry.
+  WindowHandle list = Ctl(LauncherList);
+  if (!ListView_DeleteItem(list, row) && !ListView_DeleteItem(list, row)) return;
   Program& p = State();
   p.WorkingLaunchers.erase(p.WorkingLaunchers.begin() + row);
   UpdateLauncherButtons();
