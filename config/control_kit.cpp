@@ -165,6 +165,7 @@ void SetEditValue(Control edit, std::int32_t value) {
 }
 
 void FillFontEditor(const FontSpec& font) {
+  if (!State().FaceNamesListed) FillFaceNames();
   // A face that is not installed leaves the face list's selection as it was.
   ComboBox_SelectString(Ctl(FaceCombo), -1, font.FaceName);
   SetEditValue(SizeEdit, font.Size);
@@ -175,7 +176,9 @@ void FillFontEditor(const FontSpec& font) {
 
 bool ReadFontEditor(FontSpec& font) {
   FontSpec read;
-  if (!ReadEditText(FaceCombo, read.FaceName, kPathCapacity)) return false;
+  // Without the list of families the face cannot be chosen: it stays.
+  if (!State().FaceNamesListed) CopyText(read.FaceName, kPathCapacity, font.FaceName);
+  else if (!ReadEditText(FaceCombo, read.FaceName, kPathCapacity)) return false;
   if (!EditValue(SizeEdit, kTextCapacity, &read.Size)) return false;
   if (!ReadColour(&read.Color)) return false;
   read.Bold = Button_GetCheck(Ctl(BoldCheck)) == BST_CHECKED ? 1 : 0;

@@ -34,7 +34,9 @@ int AddShortcutRow(const char16_t* path, int icon) {
   return AddRow(Ctl(LauncherList), FileNameOf(path), u"", icon, false);
 }
 
+// The selected entry; -1 also while the list is unread, so that nothing acts on it.
 int SelectedShortcut() {
+  if (State().LauncherListUnread) return -1;
   int row = SelectedRow(Ctl(LauncherList));
   return row < static_cast<int>(State().WorkingLaunchers.size()) ? row : -1;
 }
@@ -51,6 +53,8 @@ void FillLauncherLists(const Frame&) {
 
 void LoadWorkingLaunchers() {
   Program& p = State();
+  p.LauncherListUnread = !RereadLauncherList(p.Settings, p.Found);
+  if (p.LauncherListUnread) MessageBoxW(p.Main, kReadFailedText, kWindowTitle, MB_OK | MB_ICONERROR);
   {
     ListRefill refill(Ctl(LauncherList));
     ClearRows(Ctl(LauncherList));
@@ -90,6 +94,7 @@ void UpdateLauncherButtons() {
 }
 
 void AddShortcut() {
+  if (State().LauncherListUnread) return;
   State().OpenEditor = NewShortcutEditor;
   OpenBrowserForNew();
   ShowCurrentView();
@@ -131,7 +136,10 @@ bool ApplyShortcut() {
 void RemoveShortcut() {
   int row = SelectedShortcut();
   if (row < 0) return;
-  if (!ListView_DeleteItem(Ctl(LauncherList), row)) return;  // row i shows entry i
+  // Row i shows entry i: a row the list refuses to delete, asked once more,
+  // keeps its entry.
+  WindowHandle list = Ctl(LauncherList);
+  if (!ListView_DeleteItem(list, row) && !ListView_DeleteItem(list, row)) return;
   Program& p = State();
   p.WorkingLaunchers.erase(p.WorkingLaunchers.begin() + row);
   UpdateLauncherButtons();

@@ -251,7 +251,7 @@ Frame ClientFrame() {
   return f;
 }
 
-void CreateControls(const Frame& frame) {
+bool CreateControls(const Frame& frame) {
   Program& p = State();
   for (int i = 0; i < ControlCount; ++i) {
     Control c = static_cast<Control>(i);
@@ -260,6 +260,7 @@ void CreateControls(const Frame& frame) {
     const char16_t* text = def.text != nullptr ? def.text : AboutText(c);
     p.Handles[i] = CreateWindowExW(0, def.cls, text, def.style, at.x, at.y, at.w, at.h, p.Main,
                                    static_cast<std::uintptr_t>(ControlId(c)), p.Instance, nullptr);
+    if (IsNull(p.Handles[i])) return false;
     if (c == TitleLabel) {
       CreateProgramFonts();
       SetWindowFont(Ctl(TitleLabel), p.TitleFont, 0);
@@ -273,6 +274,7 @@ void CreateControls(const Frame& frame) {
   }
   PrepareAboutControls();
   AttachSystemImages();
+  return true;
 }
 
 // Only the tab row shows: a strip as high as the row plus Y(2), across the

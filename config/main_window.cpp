@@ -13,7 +13,7 @@ namespace {
 
 constexpr std::uint32_t kMenuBarTemplate = 102;
 constexpr const char16_t* kSipClass = u"SIPPREF";
-constexpr const char16_t* kReadFailedText = u"Не удалось прочитать настройки.";
+constexpr const char16_t* kNoControlsText = u"Не удалось открыть настройки.";
 
 // The button that acts on the selected row of a list of rows: the General
 // list's and each block page's edit button, the file browser's Open.
@@ -29,7 +29,8 @@ bool RowButtonOf(WindowHandle list, Control* button) {
   return BlockListButton(list, button);
 }
 
-void CreateMenuBar(WindowHandle window) {
+// False when the bar could not be made.
+bool CreateMenuBar(WindowHandle window) {
   Program& p = State();
   SHMENUBARINFO bar;
   bar.cbSize = sizeof(bar);
@@ -37,13 +38,20 @@ void CreateMenuBar(WindowHandle window) {
   bar.nToolBarId = kMenuBarTemplate;
   bar.hInstRes = p.Instance;
   p.MenuBar = SHCreateMenuBar(&bar) ? bar.hwndMB : WindowHandle{};
-  if (IsNull(p.MenuBar)) return;
+  if (IsNull(p.MenuBar)) return false;
   TBBUTTONINFOW button;
   button.cbSize = sizeof(button);
   button.dwMask = TBIF_TEXT | TBIF_COMMAND;
   button.idCommand = kCommandCancel;
   button.pszText = const_cast<char16_t*>(u"Отмена");
   ToolBar_SetButtonInfo(p.MenuBar, kCommandCancel, &button);
+  return true;
+}
+
+// The program cannot start without its controls: taps would land on others.
+LRESULT RefuseToStart(WindowHandle window) {
+  MessageBoxW(window, kNoControlsText, kWindowTitle, MB_OK | MB_ICONERROR);
+  return -1;
 }
 
 void FillLists(const Frame& frame) {
@@ -61,7 +69,9 @@ LRESULT OnCreate(WindowHandle window) {
   p = Program();
   p.Instance = instance;
   p.Main = window;
-  CreateMenuBar(window);
+  // The bar holds OK and Cancel: a refusal is asked once more. Without it the
+  // window's own OK still saves.
+  if (!CreateMenuBar(window)) CreateMenuBar(window);
   p.ActivateInfo = SHACTIVATEINFO();
   p.ActivateInfo.cbSize = sizeof(p.ActivateInfo);
   p.Settings.Owner = Deliverable::SettingsProgram;
@@ -69,7 +79,7 @@ LRESULT OnCreate(WindowHandle window) {
   const LoadResult loaded = LoadSettings(p.Settings, &p.Found);
   InitCommonControls();
   Frame frame = ClientFrame();
-  CreateControls(frame);
+  if (!CreateControls(frame)) return RefuseToStart(window);
   FillLists(frame);
   CreateWindowExW(0, kSipClass, u"", WS_CHILD, 0, 0, 0, 0, window, 0, instance, nullptr);
   // What could not be read shows its default and is not saved over.

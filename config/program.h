@@ -19,6 +19,7 @@ constexpr int kNoBlock = -1;
 constexpr int kLauncherPage = Launcher - 1;
 constexpr int kTextCapacity = 260;  // captions, paths and edit texts read back
 constexpr int kEditValueCapacity = 100;  // numbers and formats typed into edits
+constexpr const char16_t* kReadFailedText = u"Не удалось прочитать настройки.";
 
 struct Program {
   pf::WindowHandle Main{};
@@ -34,10 +35,16 @@ struct Program {
   ostrel::StoredState Found;
   // The Launcher page's side of the launcher list, edited until the page's OK.
   std::vector<LauncherEntry> WorkingLaunchers;
+  // The stored launcher list could not be read to its end: the page shows
+  // what was read and lets nobody change it, so it is not saved over.
+  bool LauncherListUnread = false;
   // The list the program itself is refilling (ListRefill), if any.
   pf::WindowHandle FillingList{};
   // The folder the file browser shows ("" = the top folder).
   char16_t CurrentFolder[pf::MAX_PATH] = {};
+  // The face list holds every family; when not, the font editor keeps the
+  // face it was opened with.
+  bool FaceNamesListed = false;
   pf::FontHandle NameFont{};
   pf::FontHandle TitleFont{};
   pf::FontHandle HelpFont{};
@@ -61,7 +68,8 @@ struct Frame {
 Frame ClientFrame();
 
 // layout.cpp
-void CreateControls(const Frame& frame);
+// False when a control could not be created: the ones after it are not.
+bool CreateControls(const Frame& frame);
 void RefitTabStrip();
 void RelayoutControls();
 

@@ -17,9 +17,9 @@ FontHandle SystemFontVariant(const LOGFONTW& base, int points, std::int32_t weig
   return CreateFontIndirectW(&font);
 }
 
+// Adds one family to the face list; a family it refuses ends the listing.
 int AddFaceName(const LOGFONTW* font, const void*, std::uint32_t, std::intptr_t combo) {
-  ComboBox_AddString(static_cast<WindowHandle>(combo), font->lfFaceName);
-  return 1;
+  return ComboBox_AddString(static_cast<WindowHandle>(combo), font->lfFaceName) >= 0 ? 1 : 0;
 }
 
 }  // namespace
@@ -42,12 +42,17 @@ void DeleteProgramFonts() {
   }
 }
 
-// Every family of the screen, in the order the system gives them.
+// Every family of the screen, in the order the system gives them. The
+// enumeration answers the last family's "go on" (1), so 0 means it failed,
+// a family could not be added, or there is none.
 void FillFaceNames() {
+  Program& p = State();
+  WindowHandle combo = Ctl(FaceCombo);
+  ComboBox_ResetContent(combo);
   SurfaceHandle screen = GetDC(WindowHandle{});
-  EnumFontFamiliesW(screen, nullptr, AddFaceName,
-                    static_cast<std::intptr_t>(Ctl(FaceCombo)));
-  ReleaseDC(WindowHandle{}, screen);
+  p.FaceNamesListed = !IsNull(screen) && EnumFontFamiliesW(screen, nullptr, AddFaceName,
+                                                           static_cast<std::intptr_t>(combo)) != 0;
+  if (!IsNull(screen)) ReleaseDC(WindowHandle{}, screen);
 }
 
 }  // namespace ostrel::cfg

@@ -94,7 +94,7 @@ void ShowBlockPage(int openBlock) {
     Show(LauncherList);
     Show(LauncherPropsList);
     Show(PropsEditButton);
-    Enable(AddButton, true);
+    Enable(AddButton, !State().LauncherListUnread);
     UpdateLauncherButtons();
     Enable(PropsEditButton, HasSelection(LauncherPropsList));
     return;

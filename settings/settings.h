@@ -225,6 +225,12 @@ enum class LoadResult { Complete, ReadFailed };
 // be set before. With found, also notes what was missing or unread and keeps
 // a copy of the record as loaded.
 LoadResult LoadSettings(Settings& settings, StoredState* found = nullptr);
+// Reads the launcher list again when the load noted it as not read to its
+// end: on success the record and found's copy hold the list as stored now
+// and the note is dropped. False while it stays unread (always when its
+// whole key could not be opened), and then the record's list is a partial
+// one that must not be saved.
+bool RereadLauncherList(Settings& settings, StoredState& found);
 // Writes Enabled and the record (settings program only). A failed registry
 // operation does not stop the save; the result tells whether all succeeded.
 // With found (from the load), a value that could not be read is written

@@ -141,6 +141,30 @@ TEST_F(ConfigTest, AFaceThatIsNotInstalledKeepsTheComboAsItWas) {
   EXPECT_EQ(U8(Str(u"Date", u"FontName1")), "Courier New");
 }
 
+TEST_F(ConfigTest, WithoutTheListOfFamiliesTheFontEditorKeepsTheStoredFace) {
+  SetText(u"Date", u"FontName1", u"Courier New");
+  pf::host::HostFontFamilyList().SetFaces({});  // the enumeration gives nothing
+  Start();
+  OpenPage(u"Дата");
+  Open("DateList", 1);
+  EXPECT_TRUE(W("FaceCombo").entries.empty());
+  Type("SizeEdit", u"9");
+  Ok();
+  EXPECT_EQ(U8(Value("DateList", 1)), "Courier New 9 BC") << "the face stays, the size typed is taken";
+
+  pf::host::HostFontFamilyList().SetFaces(pf::host::HostFontFamilies::DefaultFaces());
+  Open("DateList", 1);
+  EXPECT_EQ(W("FaceCombo").entries.size(), pf::host::HostFontFamilies::DefaultFaces().size())
+      << "listed again when an editor needs it";
+  EXPECT_EQ(U8(Text("FaceCombo")), "Courier New");
+  Choose("FaceCombo", 0);
+  Ok();
+  Ok();
+  Ok();
+  EXPECT_EQ(U8(Str(u"Date", u"FontName1")), "Tahoma");
+  EXPECT_EQ(Int(u"Date", u"FontSize1"), 9);
+}
+
 TEST_F(ConfigTest, WeekdayFontSizeMayBeZero) {
   Start();
   OpenPage(u"Календарь");

@@ -19,6 +19,13 @@ class ConfigLauncherTest : public ConfigTest {
     SetText(u"Launcher", u"FileName2", u"Windows\\b.lnk");
   }
   DeviceFolder device;
+  // Reads of FileName2 fail with ERROR_ACCESS_DENIED, the first `times` of them.
+  void FailSecondPath(int times) {
+    registry.SetFailureHook([times](pf::host::RegOp op, const std::u16string&, const std::u16string& value) mutable {
+      const bool read = op == pf::host::RegOp::Query && value == u"FileName2";
+      return read && times-- > 0 ? pf::ERROR_ACCESS_DENIED : 0;
+    });
+  }
 };
 
 TEST_F(ConfigLauncherTest, ThePageShowsBothListsAndItsButtons) {
@@ -88,6 +95,44 @@ TEST_F(ConfigLauncherTest, AddEditMoveAndRemoveReachTheRegistryOnlyThroughThePag
   Ok();
   EXPECT_EQ(U8(Str(u"Launcher", u"FileName1")), "Windows\\a.exe");
   EXPECT_FALSE(Has(u"Launcher", u"FileName2"));
+}
+
+TEST_F(ConfigLauncherTest, AListNotReadToItsEndIsReadAgainWhenThePageOpens) {
+  const std::vector<std::u16string> readFailed{u"Не удалось прочитать настройки."};
+  FailSecondPath(1);
+  Start();
+  EXPECT_EQ(store().MessageBoxes(), readFailed);
+  OpenPage(u"Запуск");
+  EXPECT_EQ(Captions("LauncherList"), (Texts{u"a.exe", u"b.lnk"})) << "the whole list, read again";
+  EXPECT_EQ(store().MessageBoxes().size(), 1u);
+  Select("LauncherList", 0);
+  Press("RemoveButton");
+  Ok();
+  Ok();
+  EXPECT_EQ(U8(Str(u"Launcher", u"FileName1")), "Windows\\b.lnk") << "the user's change to the whole list";
+  EXPECT_FALSE(Has(u"Launcher", u"FileName2"));
+}
+
+TEST_F(ConfigLauncherTest, AListThatStaysUnreadCannotBeChangedNorSavedOver) {
+  FailSecondPath(1000);
+  Start();
+  OpenPage(u"Запуск");
+  EXPECT_EQ(store().MessageBoxes().size(), 2u) << "at the start and again at the page";
+  EXPECT_EQ(store().MessageBoxes().back(), u"Не удалось прочитать настройки.");
+  EXPECT_EQ(Captions("LauncherList"), (Texts{u"a.exe"}));
+  EXPECT_FALSE(Enabled("AddButton"));
+  Select("LauncherList", 0);
+  EXPECT_FALSE(Enabled("RemoveButton"));
+  EXPECT_FALSE(Enabled("EditButton"));
+  Press("RemoveButton");
+  Press("AddButton");
+  EXPECT_EQ(View().OpenEditor, -1);
+  EXPECT_EQ(Captions("LauncherList"), (Texts{u"a.exe"}));
+  Ok();
+  registry.SetFailureHook(nullptr);
+  Ok();
+  EXPECT_EQ(U8(Str(u"Launcher", u"FileName1")), "Windows\\a.exe");
+  EXPECT_EQ(U8(Str(u"Launcher", u"FileName2")), "Windows\\b.lnk") << "two programs stay two";
 }
 
 TEST_F(ConfigLauncherTest, AnEmptyPathAddsAnEmptyShortcut) {
